@@ -1,0 +1,61 @@
+#include "shell/LevelMenu.h"
+
+#include "shell/ExitAll.h"
+#include "shell/MessageBox.h"
+#include "shell/Runtime.h"
+
+namespace pelmaroos::shell {
+
+namespace {
+
+// The first page comes up before the menu goes, so one screen is always loaded. A page still loaded
+// from an earlier play reappears as it was left.
+void openLevel(Runtime &runtime, ScreenName firstPage)
+{
+    runtime.screen(firstPage).show();
+    runtime.screen(ScreenName::Main).unload();
+}
+
+} // namespace
+
+void Main_cmdEasy_Click(Runtime &runtime)
+{
+    openLevel(runtime, ScreenName::Easy1);
+}
+
+void Main_cmdMedium_Click(Runtime &runtime)
+{
+    openLevel(runtime, ScreenName::Medium1);
+}
+
+void Main_cmdHard_Click(Runtime &runtime)
+{
+    openLevel(runtime, ScreenName::Hard1);
+}
+
+void Main_cmdHelp_Click(Runtime &runtime)
+{
+    MsgBox(runtime.messageBoxes(), QStringLiteral("Just click on the level of difficulty you think you can handle."),
+           MessageStyle::Question, QStringLiteral("Help"));
+}
+
+void Main_cmdExit_Click(Runtime &runtime)
+{
+    ExitAll(runtime);
+}
+
+ScreenBehaviour levelMenuBehaviour(Runtime &runtime)
+{
+    return {
+        .load = {},
+        .clicks = {
+            {{QStringLiteral("cmdEasy")}, [&runtime] { Main_cmdEasy_Click(runtime); }},
+            {{QStringLiteral("cmdMedium")}, [&runtime] { Main_cmdMedium_Click(runtime); }},
+            {{QStringLiteral("cmdHard")}, [&runtime] { Main_cmdHard_Click(runtime); }},
+            {{QStringLiteral("cmdHelp")}, [&runtime] { Main_cmdHelp_Click(runtime); }},
+            {{QStringLiteral("cmdExit")}, [&runtime] { Main_cmdExit_Click(runtime); }},
+        },
+    };
+}
+
+} // namespace pelmaroos::shell

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "shell/TruthValue.h"
+
+#include <QRadioButton>
+
+namespace pelmaroos::shell {
+
+// One choice of a frame. Choosing it clears the other options of its frame; the frame is one tab stop,
+// taken by its chosen option (or its first when none is chosen).
+class OptionButton final : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    explicit OptionButton(const QString &caption, QWidget *parent);
+
+    TruthValue value() const;
+    void setValue(TruthValue value);
+
+private:
+    void updateTabStops();
+};
+
+} // namespace pelmaroos::shell

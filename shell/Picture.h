@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace pelmaroos::shell {
+
+// An image control: exactly the size of its picture, transparent where the picture is, and clickable.
+class Picture final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Picture(const QString &resource, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace pelmaroos::shell

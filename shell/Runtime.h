@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/MessageBox.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/SoundService.h"
+
+namespace pelmaroos::shell {
+
+// What every event procedure reaches: the screens, the message boxes, the sound service and the
+// application folder.
+class Runtime final
+{
+public:
+    Runtime(MessageBoxService &messageBoxes, SoundService &sound, QString applicationFolder);
+
+    ScreenRegistry &screens() { return m_screens; }
+    Screen &screen(ScreenName name) { return m_screens.screen(name); }
+    MessageBoxService &messageBoxes() { return m_messageBoxes; }
+    SoundService &sound() { return m_sound; }
+    // The folder of the program file, without a trailing separator.
+    const QString &applicationFolder() const { return m_applicationFolder; }
+
+private:
+    ScreenRegistry m_screens;
+    MessageBoxService &m_messageBoxes;
+    SoundService &m_sound;
+    QString m_applicationFolder;
+};
+
+} // namespace pelmaroos::shell

@@ -1,0 +1,139 @@
+#include "shell/Screen.h"
+
+#include "shell/OptionButton.h"
+#include "shell/Picture.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pelmaroos::shell {
+
+Screen::Screen(ScreenName name, ScreenRegistry &registry)
+    : m_name(name)
+    , m_registry(registry)
+{
+}
+
+Screen::~Screen() = default;
+
+bool Screen::isVisible() const
+{
+    return m_form && m_form->window().isVisible();
+}
+
+void Screen::show()
+{
+    ScreenWindow &window = form().window();
+    if (!m_shownSinceLoad) {
+        m_shownSinceLoad = true;
+        if (m_registry.layout(m_name).centred) {
+            QRect frame({}, window.size());
+            frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+        if (QWidget *first = m_form->firstInTabOrder())
+            first->setFocus();
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void Screen::hide()
+{
+    form().window().hide();
+}
+
+void Screen::unload()
+{
+    if (!m_form)
+        return;
+    std::unique_ptr<Form> discarded = std::move(m_form);
+    discarded->discardLater();
+}
+
+QString Screen::caption()
+{
+    return form().window().windowTitle();
+}
+
+void Screen::setCaption(const QString &caption)
+{
+    form().window().setWindowTitle(caption);
+}
+
+OptionButton &Screen::option(const QString &array, int index)
+{
+    return controlAs<OptionButton>({array, index});
+}
+
+QLineEdit &Screen::textBox(const QString &name)
+{
+    return controlAs<QLineEdit>({name});
+}
+
+QLabel &Screen::label(const QString &name)
+{
+    return controlAs<QLabel>({name});
+}
+
+Picture &Screen::image(const QString &name)
+{
+    return controlAs<Picture>({name});
+}
+
+ScreenWindow &Screen::window()
+{
+    return form().window();
+}
+
+Form &Screen::form()
+{
+    if (!m_form) {
+        m_form = std::make_unique<Form>(m_registry.layout(m_name), [this] { m_registry.requestClose(); });
+        m_shownSinceLoad = false;
+        connectClicks();
+        emit m_registry.screenLoaded(m_name);
+        m_registry.runProcedure(m_registry.behaviour(m_name).load);
+        Q_ASSERT_X(m_form, "Screen", "a Load procedure unloaded its own screen");
+    }
+    return *m_form;
+}
+
+QWidget &Screen::control(const ControlId &id)
+{
+    QWidget *widget = form().control(id);
+    if (!widget)
+        qFatal("%s has no control %s(%d)", qPrintable(formName(m_name)), qPrintable(id.name), id.index);
+    return *widget;
+}
+
+template<typename T>
+T &Screen::controlAs(const ControlId &id)
+{
+    QWidget &widget = control(id);
+    T *typed = qobject_cast<T *>(&widget);
+    if (!typed)
+        qFatal("%s: %s is not of the expected type", qPrintable(formName(m_name)), qPrintable(widget.objectName()));
+    return *typed;
+}
+
+void Screen::connectClicks()
+{
+    for (const ClickProcedure &click : m_registry.behaviour(m_name).clicks) {
+        QWidget *widget = m_form->control(click.control);
+        auto run = [this, procedure = click.procedure] { m_registry.runProcedure(procedure); };
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            QObject::connect(button, &QPushButton::clicked, button, run);
+        else if (auto *picture = qobject_cast<Picture *>(widget))
+            QObject::connect(picture, &Picture::clicked, picture, run);
+        else
+            qFatal("%s: nothing to click on %s", qPrintable(formName(m_name)), qPrintable(click.control.name));
+    }
+}
+
+} // namespace pelmaroos::shell

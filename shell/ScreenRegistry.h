@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/FormDescription.h"
+#include "shell/Screen.h"
+#include "shell/ScreenBehaviour.h"
+#include "shell/ScreenName.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+namespace pelmaroos::shell {
+
+// The fifteen slots, one per screen. A slot is filled on the screen's first reference and never emptied,
+// so every reference by name reaches the same instance.
+class ScreenRegistry final : public QObject
+{
+    Q_OBJECT
+
+public:
+    ScreenRegistry();
+    ~ScreenRegistry() override;
+
+    void define(ScreenName name, FormDescription layout, ScreenBehaviour behaviour);
+    // What a close request from a window's frame runs.
+    void setCloseRequestProcedure(Procedure procedure);
+
+    Screen &screen(ScreenName name);
+    bool isCreated(ScreenName name) const;
+    bool anyLoaded() const;
+
+    // Runs an event procedure to its end. The program ends when the outermost one returns with no
+    // screen loaded.
+    void runProcedure(const Procedure &procedure);
+    void requestClose();
+
+    const FormDescription &layout(ScreenName name) const;
+    const ScreenBehaviour &behaviour(ScreenName name) const;
+
+signals:
+    void screenLoaded(pelmaroos::shell::ScreenName name);
+    void programEnded();
+
+private:
+    struct Definition {
+        FormDescription layout;
+        ScreenBehaviour behaviour;
+    };
+
+    std::array<Definition, screenCount> m_definitions;
+    std::array<std::unique_ptr<Screen>, screenCount> m_slots;
+    Procedure m_closeRequest;
+    int m_running = 0;
+};
+
+} // namespace pelmaroos::shell

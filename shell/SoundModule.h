@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/SoundService.h"
+
+#include <SDL.h>
+
+#include <chrono>
+
+namespace pelmaroos::shell {
+
+// Our one way into the sound service: SDL's audio queue, opened in the cues' own format.
+class SoundModule final : public SoundService
+{
+public:
+    SoundModule();
+    ~SoundModule() override;
+    SoundModule(const SoundModule &) = delete;
+    SoundModule &operator=(const SoundModule &) = delete;
+
+    bool play(const QString &path) override;
+
+    // Lets the cue that is still playing run to its end, for at most the given time.
+    void finishPlaying(std::chrono::milliseconds limit);
+
+    // A cue larger than this is treated as unplayable.
+    static constexpr qint64 maxCueBytes = 64 * 1024 * 1024;
+
+private:
+    bool openDevice();
+    void closeDevice();
+
+    bool m_initialised = false;
+    SDL_AudioDeviceID m_device = 0;
+    SDL_AudioSpec m_spec {};
+};
+
+} // namespace pelmaroos::shell

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace pelmaroos::shell {
+
+// Starts a wave file playing in the background, replacing whatever was playing, and returns at once.
+// False when nothing could be played.
+class SoundService
+{
+public:
+    virtual ~SoundService() = default;
+    virtual bool play(const QString &path) = 0;
+};
+
+} // namespace pelmaroos::shell

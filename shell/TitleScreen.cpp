@@ -1,0 +1,42 @@
+#include "shell/TitleScreen.h"
+
+#include "shell/ExitAll.h"
+#include "shell/Runtime.h"
+#include "shell/SoundCues.h"
+
+namespace pelmaroos::shell {
+
+void StartUp(Runtime &runtime)
+{
+    runtime.screens().runProcedure([&runtime] { runtime.screen(ScreenName::PreMain).show(); });
+}
+
+void PreMain_Form_Load(Runtime &runtime)
+{
+    PlayCue(runtime, cues::theme);
+}
+
+// The theme plays on; only a later cue replaces it.
+void PreMain_cmdContinue_Click(Runtime &runtime)
+{
+    runtime.screen(ScreenName::Main).show();
+    runtime.screen(ScreenName::PreMain).unload();
+}
+
+void PreMain_Command1_Click(Runtime &runtime)
+{
+    ExitAll(runtime);
+}
+
+ScreenBehaviour titleScreenBehaviour(Runtime &runtime)
+{
+    return {
+        .load = [&runtime] { PreMain_Form_Load(runtime); },
+        .clicks = {
+            {{QStringLiteral("cmdContinue")}, [&runtime] { PreMain_cmdContinue_Click(runtime); }},
+            {{QStringLiteral("Command1")}, [&runtime] { PreMain_Command1_Click(runtime); }},
+        },
+    };
+}
+
+} // namespace pelmaroos::shell
