@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/FormDescription.h"
+#include "shell/ScreenName.h"
+
+namespace pelmaroos::screens {
+
+// The design-time layout of a screen, in twips.
+shell::FormDescription layoutOf(shell::ScreenName screen);
+
+shell::FormDescription titleScreenLayout();
+shell::FormDescription levelMenuLayout();
+shell::FormDescription extraScreenLayout();
+shell::FormDescription questionPageLayout(shell::ScreenName page);
+shell::FormDescription resultScreenLayout(shell::ScreenName screen);
+
+} // namespace pelmaroos::screens
