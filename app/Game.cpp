@@ -1,0 +1,41 @@
+#include "app/Game.h"
+
+#include "results/ResultScreens.h"
+#include "screens/Layouts.h"
+#include "shell/ExitAll.h"
+#include "shell/LevelMenu.h"
+#include "shell/TitleScreen.h"
+
+namespace pelmaroos::app {
+
+using shell::ScreenName;
+
+Game::Game(shell::MessageBoxService &messageBoxes, shell::SoundService &sound, QString applicationFolder)
+    : m_runtime(messageBoxes, sound, std::move(applicationFolder))
+    , m_questionPages(m_runtime)
+{
+    for (ScreenName screen : shell::allScreens)
+        m_runtime.screens().define(screen, screens::layoutOf(screen), behaviourOf(screen));
+    // Closing any window through its frame ends the game as "Quit" does, so hidden screens never linger.
+    m_runtime.screens().setCloseRequestProcedure([this] { shell::ExitAll(m_runtime); });
+}
+
+void Game::start()
+{
+    shell::StartUp(m_runtime);
+}
+
+shell::ScreenBehaviour Game::behaviourOf(ScreenName screen)
+{
+    switch (screen) {
+    case ScreenName::PreMain: return shell::titleScreenBehaviour(m_runtime);
+    case ScreenName::Main: return shell::levelMenuBehaviour(m_runtime);
+    case ScreenName::zzzExtra: return {};
+    case ScreenName::EasyAbout:
+    case ScreenName::MediumAbout:
+    case ScreenName::HardAbout: return results::resultScreenBehaviour(m_runtime, screen);
+    default: return m_questionPages.behaviour(screen);
+    }
+}
+
+} // namespace pelmaroos::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "quiz/QuestionPages.h"
+#include "shell/Runtime.h"
+
+namespace pelmaroos::app {
+
+// The whole game: fifteen screens with their layouts and event procedures, over the given message
+// boxes and sound service.
+class Game final
+{
+public:
+    Game(shell::MessageBoxService &messageBoxes, shell::SoundService &sound, QString applicationFolder);
+
+    shell::Runtime &runtime() { return m_runtime; }
+    quiz::QuestionPages &questionPages() { return m_questionPages; }
+
+    // Shows the title screen, as the program does when it starts.
+    void start();
+
+private:
+    shell::ScreenBehaviour behaviourOf(shell::ScreenName screen);
+
+    shell::Runtime m_runtime;
+    quiz::QuestionPages m_questionPages;
+};
+
+} // namespace pelmaroos::app

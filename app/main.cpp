@@ -1,0 +1,34 @@
+#include "app/Game.h"
+#include "screens/Pictures.h"
+#include "shell/Look.h"
+#include "shell/QtMessageBox.h"
+#include "shell/SoundModule.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace std::chrono_literals;
+using namespace pelmaroos;
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
+    QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
+    // Hidden screens that are still loaded keep the game running; it ends when none is left.
+    QApplication::setQuitOnLastWindowClosed(false);
+    shell::applyLook();
+
+    shell::QtMessageBox messageBoxes;
+    shell::SoundModule sound;
+    app::Game game(messageBoxes, sound, QCoreApplication::applicationDirPath());
+    QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
+    QObject::connect(&game.runtime().screens(), &shell::ScreenRegistry::programEnded, &application,
+                     [] { QCoreApplication::exit(0); });
+
+    game.start();
+    const int status = QApplication::exec();
+    // The farewell may finish with no window left on screen.
+    sound.finishPlaying(3s);
+    return status;
+}

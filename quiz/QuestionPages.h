@@ -1,0 +1,44 @@
+#pragma once
+
+#include "quiz/AnswerKey.h"
+#include "quiz/Level.h"
+#include "shell/ScreenBehaviour.h"
+
+#include <cstdint>
+
+namespace pelmaroos::shell {
+class Runtime;
+}
+
+namespace pelmaroos::quiz {
+
+// The routines the nine question pages share, and each page's answer matrix, which lives as long as
+// the page's instance.
+class QuestionPages final
+{
+public:
+    explicit QuestionPages(shell::Runtime &runtime);
+
+    const AnswerMatrix &answerMatrix(shell::ScreenName page) const;
+
+    // A page's Load procedure: clears every choice and writes the page's answer key.
+    void loadPage(shell::ScreenName page);
+    // How many of the page's questions have their keyed option chosen, 0 to 6.
+    std::int16_t ScorePage(shell::ScreenName page);
+
+    void nextPage(shell::ScreenName page);
+    void previousPage(shell::ScreenName page);
+    void mainPage(shell::ScreenName page);
+    void submitLevel(Level level);
+    void quit();
+
+    shell::ScreenBehaviour behaviour(shell::ScreenName page);
+
+private:
+    AnswerMatrix &matrixOf(shell::ScreenName page);
+
+    shell::Runtime &m_runtime;
+    std::array<AnswerMatrix, 9> m_matrices {};
+};
+
+} // namespace pelmaroos::quiz
