@@ -120,9 +120,13 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     case ControlType::Image:
         widget = new Picture(control.picture, parent);
         break;
-    case ControlType::Frame:
-        widget = new QGroupBox(control.caption, parent);
+    case ControlType::Frame: {
+        // A frame is opaque: what lies behind it on the screen does not show through.
+        auto *frame = new QGroupBox(control.caption, parent);
+        frame->setAutoFillBackground(true);
+        widget = frame;
         break;
+    }
     case ControlType::OptionButton:
         widget = new OptionButton(control.caption, parent);
         break;
@@ -135,8 +139,8 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     }
 
     widget->setObjectName(keyOf(control.id));
-    if (control.font)
-        widget->setFont(screenFont(*control.font));
+    // A control takes the screen's font unless it has its own, never its frame's.
+    widget->setFont(screenFont(control.font.value_or(Font {})));
     QRect rect = pixelRect(control.geometry);
     if (auto *picture = qobject_cast<Picture *>(widget); picture && !picture->pixmap().isNull())
         rect.setSize(picture->pixmap().size()); // pictures never stretch

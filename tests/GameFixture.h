@@ -35,19 +35,19 @@ public:
 
     QStringList loadedScreens()
     {
-        QStringList names;
-        for (shell::ScreenName name : shell::allScreens) {
-            if (runtime().screens().isCreated(name) && screen(name).isLoaded())
-                names.append(shell::formName(name));
-        }
-        return names;
+        return screensWhere([](shell::Screen &screen) { return screen.isLoaded(); });
     }
 
     QStringList visibleScreens()
     {
+        return screensWhere([](shell::Screen &screen) { return screen.isVisible(); });
+    }
+
+    QStringList screensWhere(const std::function<bool(shell::Screen &)> &test)
+    {
         QStringList names;
         for (shell::ScreenName name : shell::allScreens) {
-            if (runtime().screens().isCreated(name) && screen(name).isVisible())
+            if (runtime().screens().isCreated(name) && test(screen(name)))
                 names.append(shell::formName(name));
         }
         return names;

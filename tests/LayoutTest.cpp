@@ -115,6 +115,20 @@ private slots:
         }
     }
 
+    // Choices keep the screen's 8 pt regular font inside their 12 pt bold frames, and frames hide the banner.
+    void framesLendNoFontAndHideWhatLiesBehind()
+    {
+        ScreenWindow &page = window(ScreenName::Medium2);
+        auto *frame = page.findChild<QGroupBox *>(QStringLiteral("Frame1(3)"));
+        QCOMPARE(frame->font().pointSizeF(), 12.0);
+        QVERIFY(frame->font().bold());
+        QVERIFY(frame->autoFillBackground());
+        for (QRadioButton *option : frame->findChildren<QRadioButton *>()) {
+            QCOMPARE(option->font().pointSizeF(), 8.0);
+            QVERIFY(!option->font().bold());
+        }
+    }
+
     // On the question pages no choice runs into its question's picture.
     void choicesStayClearOfTheQuestionPictures()
     {

@@ -1378,6 +1378,10 @@ def cloud(p, cx, cy, s, col=WHITE):
     q.shape([ell(-18, 2, 14, 11), ell(0, -6, 17, 15), ell(18, 2, 13, 10), rrect(-30, 0, 30, 13, 6)], col)
 
 
+# Banner rows from here down must stay see-through: text lies behind them.
+BANNER_CLEAR_Y = 134
+
+
 def make_banner():
     W, H, ss = 384, 163, 4
     img = new_canvas(W, H, ss)
@@ -1387,14 +1391,15 @@ def make_banner():
     cloud(p, 226, 22, 0.6)
     gerald_fly(p.at(322, 42, 0.5))
     sandwich(p.at(322 - 6, 42 + 10, 0.6))
-    with p.clip(rrect(10, 120, 374, 163, 12)) as c:
-        sea_strip(c, 10, 374, 138, 30)
-    badge = p.at(62, 72, 1.0, rot=-8)
+    # The title screen's text runs behind the bottom rows, so the sea stops short of them.
+    with p.clip(rrect(10, 95, 374, BANNER_CLEAR_Y - 2, 10)) as c:
+        sea_strip(c, 10, 374, 113, 40)
+    badge = p.at(52, 75, 0.8, rot=-8)
     badge.shape(rrect(-32, -14, 32, 14, 8), RED)
     badge.text(0, 1, 'The', 22, WHITE, stroke=1.6, stroke_fill=INK)
-    fancy_text(img, ss, 196, 114, 'Pelmaroos', 64,
+    fancy_text(img, ss, 208, 98, 'Pelmaroos', 52,
                [GINGER, PURPLE, YELLOW, TEAL, RASPBERRY, SEA, GREEN, ORANGE, PURPLE_LIGHT],
-               tilt=5, bounce=3.5, stroke=4.2, shadow=(2.5, 3.5))
+               tilt=5, bounce=3.0, stroke=3.6, shadow=(2.2, 3.0))
     return shrink(img, W, H)
 
 
@@ -1553,6 +1558,16 @@ def check_gif(path, size, transparent):
     return problems
 
 
+def check_clear_below(path, y0):
+    with Image.open(path) as im:
+        im.load()
+        t = im.info.get('transparency')
+        w, h = im.size
+        px = im.load()
+        solid = sum(1 for y in range(y0, h) for x in range(w) if px[x, y] != t)
+    return ['%d visible pixels at y >= %d' % (solid, y0)] if solid else []
+
+
 def check_ico(path):
     with open(path, 'rb') as f:
         data = f.read()
@@ -1584,14 +1599,15 @@ def main():
     os.makedirs(DESKTOP_DIR, exist_ok=True)
     made = []
 
-    def gif(name, img, size, matte=WINDOW_GREY, transparent=True):
+    def gif(name, img, size, matte=WINDOW_GREY, transparent=True, clear_below=None):
         if img.size != size:
             raise SystemExit('make_art: %s drawn at %s' % (name, img.size))
         path = os.path.join(PIC_DIR, name)
         write_gif(path, img, matte, transparent)
-        made.append((path, lambda: check_gif(path, size, transparent)))
+        made.append((path, lambda: check_gif(path, size, transparent)
+                     + (check_clear_below(path, clear_below) if clear_below is not None else [])))
 
-    gif('banner.gif', make_banner(), (384, 163))
+    gif('banner.gif', make_banner(), (384, 163), clear_below=BANNER_CLEAR_Y)
     gif('title-left.gif', make_title_left(), (341, 259))
     gif('title-right.gif', make_title_right(), (341, 259))
     gif('menu-title.gif', make_menu_title(), (260, 94))
