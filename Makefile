@@ -2,7 +2,7 @@
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure clean bench
 
 run: build
 	"$(PROGRAM)"
@@ -21,3 +21,15 @@ deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# Release build of the game and its probes; prints a table and writes build/bench/results.json.
+bench: deps
+	@test -f build-release/build.ninja || cmake --preset release
+	cmake --build build-release
+	python3 bench/run_bench.py build-release build/bench/results.json
+
+# A Debian package of a Release build: build-release/pelmaroos-trivia_<version>_<arch>.deb.
+.PHONY: package
+package: deps
+	@test -f build-release/build.ninja || cmake --preset release
+	cmake --build build-release --target package

@@ -1018,7 +1018,7 @@ def gusset(p, arms='wave', mood='happy'):
         arm([(42, -112), (70, -150), (78, -188)])
     elif arms == 'trophy':
         arm([(-42, -112), (-70, -150), (-78, -188)])
-        p.tube([(42, -112), (78, -150), (92, -196)], NAVY, 20)
+        p.tube([(42, -112), (76, -134), (96, -160)], NAVY, 20)
     else:
         arm([(-42, -108), (-60, -80), (-62, -56)])
         front.append(([(42, -108), (60, -80), (62, -56)], False))
@@ -1036,9 +1036,9 @@ def gusset(p, arms='wave', mood='happy'):
         arm(pts, thumb)
     gusset_face(p, hy, mood)
     if arms == 'trophy':
-        k = 2.6
-        trophy(p.at(92 - 16 * k, -196 - 23 * k, k))
-        hand(p, 92, -196, 10.5)
+        k = 2.2
+        trophy(p.at(96 - 16 * k, -160 - 23 * k, k))
+        hand(p, 96, -160, 10.5)
 
 
 def marigold(p, holding='pie'):
@@ -1464,11 +1464,34 @@ def halo_merge(deco, figs, ss, colour=(255, 252, 236)):
     return out
 
 
-def confetti(p, rng, box, n):
-    cols = [RED, YELLOW, TEAL, PINK, GREEN, ORANGE, PURPLE_LIGHT, SEA_LIGHT, WHITE]
+# The result screens print the score over these boxes (picture pixels, inclusive),
+# behind the picture: they must stay see-through, with a small margin.
+RESULT_TOP_TEXT = (20, 126, 252, 171)
+RESULT_WIDE_TEXT = (100, 150, 320, 195)
+TEXT_MARGIN = 2
+
+
+def clear_of(box, x, y, r):
+    """True if a blob of radius r at (x, y) keeps off the text box and its margin."""
     x0, y0, x1, y1 = box
-    for _ in range(n):
+    m = TEXT_MARGIN + r
+    return x < x0 - m or x > x1 + m or y < y0 - m or y > y1 + m
+
+
+def scatter(rng, area, box, r, n):
+    """n random points in area, none near the text box."""
+    x0, y0, x1, y1 = area
+    pts = []
+    while len(pts) < n:
         x, y = rng.uniform(x0, x1), rng.uniform(y0, y1)
+        if clear_of(box, x, y, r):
+            pts.append((x, y))
+    return pts
+
+
+def confetti(p, rng, pts):
+    cols = [RED, YELLOW, TEAL, PINK, GREEN, ORANGE, PURPLE_LIGHT, SEA_LIGHT, WHITE]
+    for x, y in pts:
         c = rng.choice(cols)
         if rng.random() < 0.3:
             p.fill(star_pts(x, y, 4.5, 2), c)
@@ -1477,59 +1500,67 @@ def confetti(p, rng, box, n):
 
 
 def make_result_top():
+    # The family cheers in the strip above the score; the window edge hides
+    # up to 56 rows at the top, so the faces sit lower than that.
     W, H, ss = 256, 192, 4
     rng = random.Random(7101)
     deco = new_canvas(W, H, ss)
-    confetti(Pen(deco, ss, 0), rng, (4, 4, 252, 120), 70)
+    confetti(Pen(deco, ss, 0), rng, scatter(rng, (4, 4, 252, 120), RESULT_TOP_TEXT, 6, 48)
+             + scatter(rng, (6, 178, 250, 188), RESULT_TOP_TEXT, 6, 16))
     figs = new_canvas(W, H, ss)
-    p = Pen(figs, ss, 1.6)
-    marigold(p.at(222, 190, 0.5), holding='wave')
-    wren(p.at(178, 190, 0.55), tuba=False, arms='cheer')
-    tobble(p.at(34, 181, 0.52), 'cheer')
-    gusset(p.at(104, 190, 0.5), 'trophy')
-    pip(p.at(150, 191, 0.48))
+    p = Pen(figs, ss, 1.3)
+    tobble(p.at(26, 111, 0.3), 'cheer')
+    wren(p.at(70, 118, 0.32, flip=True), tuba=False, arms='cheer')
+    marigold(p.at(228, 118, 0.28), holding='wave')
+    gusset(p.at(122, 118, 0.32), 'trophy')
+    pip(p.at(185, 118, 0.3))
     return shrink(halo_merge(deco, figs, ss), W, H)
 
 
 def make_result_middle():
+    # The rainbow arches over the score; Gusset and Biscuit stand either side of it.
     W, H, ss = 387, 233, 4
     rng = random.Random(7102)
     deco = new_canvas(W, H, ss)
     d = Pen(deco, ss, 0)
     cols = [RED, ORANGE, YELLOW, GREEN, SEA, PURPLE_LIGHT]
     for i, c in enumerate(cols):
-        r = 184 - i * 7
-        d.line(arc(193, 226, r, r * 0.98, 180, 360, 60), c, 7.4, caps=False)
-    for _ in range(16):
-        x, y = rng.uniform(10, 377), rng.uniform(20, 95)
+        rx, ry = 224 - i * 6.6, 178 - i * 6.6
+        d.line(arc(208, 250, rx, ry, 180, 360, 80), c, 6.8, caps=False)
+    for x, y in scatter(rng, (10, 16, 377, 60), RESULT_WIDE_TEXT, 7, 9) + \
+            scatter(rng, (120, 112, 300, 140), RESULT_WIDE_TEXT, 7, 5):
         d.fill(star_pts(x, y, rng.uniform(3, 6.5), 1.6, n=4), rng.choice([YELLOW, WHITE, GOLD_LIGHT]))
     figs = new_canvas(W, H, ss)
     p = Pen(figs, ss, 1.8)
-    p.shape(arc(200, 246, 150, 26, 180, 360, 40), GREEN)
-    gusset(p.at(160, 232, 0.52), 'thumbs')
-    biscuit(p.at(262, 230, 0.62))
+    p.shape(arc(193, 270, 250, 60, 180, 360, 50), GREEN)
+    gusset(p.at(47, 226, 0.54), 'thumbs')
+    biscuit(p.at(358, 222, 0.38, flip=True))
     return shrink(halo_merge(deco, figs, ss), W, H)
 
 
 def make_result_low():
+    # Gusset sulks under his own rain cloud on the left; Gerald makes off
+    # with the sandwich over the top of the score.
     W, H, ss = 387, 233, 4
     rng = random.Random(7103)
     deco = new_canvas(W, H, ss)
     d = Pen(deco, ss, 0)
-    for _ in range(46):
-        x, y = rng.uniform(40, 230), rng.uniform(70, 215)
+    for x, y in scatter(rng, (8, 104, 104, 214), RESULT_WIDE_TEXT, 12, 44):
         d.line([(x, y), (x - 3, y + 10)], (150, 210, 255), 1.8)
     figs = new_canvas(W, H, ss)
     p = Pen(figs, ss, 1.8)
-    p.shape(ell(130, 228, 58, 6), (90, 150, 230))
-    gusset(p.at(130, 230, 0.52), 'down', mood='sad')
-    p.shape(ell(118, 136, 3.5, 5), (150, 210, 255))
-    cloud(p, 132, 46, 2.2, (196, 204, 220))
-    p.fill(ell(132, 62, 52, 6), (170, 178, 196))
-    q = p.at(292, 168, 0.72)
+    s, gx = 0.54, 50
+    p.shape(ell(gx, 227, 44, 5.5), (90, 150, 230))
+    gusset(p.at(gx, 229, s), 'down', mood='sad')
+    p.shape(ell(gx - 23 * s, 229 - 181 * s, 3.2, 4.6), (150, 210, 255))
+    cloud(p, 62, 84, 1.6, (196, 204, 220))
+    p.fill(ell(62, 96, 40, 4.5), (170, 178, 196))
+    q = p.at(262, 104, 0.72, rot=-10)
     gerald_fly(q)
     sandwich(q.at(-8, 16, 1.1, rot=-15))
-    fancy_text(figs, ss, 330, 214, 'HA! HA!', 17, [YELLOW, GOLD_LIGHT], tilt=8, bounce=2, stroke=2.2,
+    fancy_text(figs, ss, 352, 134, 'HA!', 17, [YELLOW, GOLD_LIGHT], tilt=8, bounce=2, stroke=2.2,
+               shadow=(1, 1.5), highlight=False)
+    fancy_text(figs, ss, 358, 166, 'HA!', 17, [GOLD_LIGHT, YELLOW], tilt=8, bounce=2, stroke=2.2,
                shadow=(1, 1.5), highlight=False)
     return shrink(halo_merge(deco, figs, ss), W, H)
 
@@ -1568,6 +1599,18 @@ def check_clear_below(path, y0):
     return ['%d visible pixels at y >= %d' % (solid, y0)] if solid else []
 
 
+def check_clear_box(path, box):
+    x0, y0, x1, y1 = box
+    with Image.open(path) as im:
+        im.load()
+        t = im.info.get('transparency')
+        w, h = im.size
+        px = im.load()
+        solid = sum(1 for y in range(max(0, y0 - TEXT_MARGIN), min(h, y1 + TEXT_MARGIN + 1))
+                    for x in range(max(0, x0 - TEXT_MARGIN), min(w, x1 + TEXT_MARGIN + 1)) if px[x, y] != t)
+    return ['%d visible pixels over the score text' % solid] if solid or t is None else []
+
+
 def check_ico(path):
     with open(path, 'rb') as f:
         data = f.read()
@@ -1599,13 +1642,14 @@ def main():
     os.makedirs(DESKTOP_DIR, exist_ok=True)
     made = []
 
-    def gif(name, img, size, matte=WINDOW_GREY, transparent=True, clear_below=None):
+    def gif(name, img, size, matte=WINDOW_GREY, transparent=True, clear_below=None, clear_box=None):
         if img.size != size:
             raise SystemExit('make_art: %s drawn at %s' % (name, img.size))
         path = os.path.join(PIC_DIR, name)
         write_gif(path, img, matte, transparent)
         made.append((path, lambda: check_gif(path, size, transparent)
-                     + (check_clear_below(path, clear_below) if clear_below is not None else [])))
+                     + (check_clear_below(path, clear_below) if clear_below is not None else [])
+                     + (check_clear_box(path, clear_box) if clear_box is not None else [])))
 
     gif('banner.gif', make_banner(), (384, 163), clear_below=BANNER_CLEAR_Y)
     gif('title-left.gif', make_title_left(), (341, 259))
@@ -1614,9 +1658,9 @@ def main():
     gif('arrow-left.gif', make_arrow('left'), (50, 36), transparent=False)
     gif('arrow-right.gif', make_arrow('right'), (50, 36), transparent=False)
     # The results screen is black.
-    gif('result-top.gif', make_result_top(), (256, 192), BLACK)
-    gif('result-middle.gif', make_result_middle(), (387, 233), BLACK)
-    gif('result-low.gif', make_result_low(), (387, 233), BLACK)
+    gif('result-top.gif', make_result_top(), (256, 192), BLACK, clear_box=RESULT_TOP_TEXT)
+    gif('result-middle.gif', make_result_middle(), (387, 233), BLACK, clear_box=RESULT_WIDE_TEXT)
+    gif('result-low.gif', make_result_low(), (387, 233), BLACK, clear_box=RESULT_WIDE_TEXT)
 
     icons = [('app.ico', icon_gusset), ('zzzextra.ico', icon_biscuit)]
     icons += [('question-%02d.ico' % (i + 1), fn) for i, fn in enumerate(QUESTION_ICONS)]

@@ -1,0 +1,25 @@
+// The baseline: the smallest Qt Widgets program that shows one window of the title screen's size.
+#include "ProbeClock.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <unistd.h>
+
+using namespace pelmaroos::bench;
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.resize(730, 267);
+    FirstPaintWatcher watcher(window.windowTitle(), [] {
+        std::printf("paint_ns %lld\nrss_kib %ld\n", monotonicNanoseconds(), peakResidentKiB());
+        std::fflush(stdout);
+        _exit(0);
+    });
+    application.installEventFilter(&watcher);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,132 @@
+// Timings taken inside one process: starting a cue, turning a page, playing a level, opening the device.
+#include "GameDriver.h"
+#include "shell/Look.h"
+#include "shell/QtMessageBox.h"
+#include "shell/SoundModule.h"
+#include "tests/WaveFiles.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+using namespace pelmaroos;
+using namespace pelmaroos::bench;
+using shell::ScreenName;
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::ranges::sort(values);
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+template<typename Step>
+double milliseconds(Step &&step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void report(const char *key, double value)
+{
+    std::printf("%s %.4f\n", key, value);
+    std::fflush(stdout);
+}
+
+QString writeTone(const QTemporaryDir &folder, const QString &name, int seconds)
+{
+    std::vector<qint16> samples(std::size_t(seconds) * 22050);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = qint16(8000 * std::sin(double(i) * 2 * M_PI * 440 / 22050));
+    const QString path = folder.filePath(name);
+    tests::writeFile(path, tests::waveBytes(samples));
+    return path;
+}
+
+void benchPlayCue(const QTemporaryDir &folder)
+{
+    shell::SoundModule sound;
+    const QString oneSecond = writeTone(folder, QStringLiteral("1s.wav"), 1);
+    sound.play(oneSecond); // opens the device
+    const std::pair<const char *, QString> cues[] = {
+        {"playcue_1s_ms", oneSecond},
+        {"playcue_30s_ms", writeTone(folder, QStringLiteral("30s.wav"), 30)},
+        {"playcue_10min_ms", writeTone(folder, QStringLiteral("10min.wav"), 600)},
+    };
+    for (const auto &[key, path] : cues) {
+        std::vector<double> times;
+        for (int run = 0; run < 21; ++run)
+            times.push_back(milliseconds([&] { sound.play(path); }));
+        report(key, median(times));
+    }
+    std::vector<double> opening;
+    for (int run = 0; run < 11; ++run) {
+        shell::SoundModule fresh;
+        const double first = milliseconds([&] { fresh.play(oneSecond); });
+        const double again = milliseconds([&] { fresh.play(oneSecond); });
+        opening.push_back(first - again);
+    }
+    report("startup_audio_ms", median(opening));
+}
+
+struct PlayedGame {
+    shell::QtMessageBox messageBoxes;
+    shell::SoundModule sound;
+    app::Game game {messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR)};
+    GameDriver driver {game};
+
+    PlayedGame()
+    {
+        game.start();
+        driver.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+        driver.click(ScreenName::Main, QStringLiteral("cmdEasy"));
+    }
+};
+
+void benchPageFlip()
+{
+    PlayedGame played;
+    std::vector<double> flips;
+    for (int flip = 0; flip < 1000; ++flip) {
+        flips.push_back(milliseconds([&] { played.driver.click(ScreenName::Easy1, QStringLiteral("Image9")); }));
+        played.driver.click(ScreenName::Easy2, QStringLiteral("Image11"));
+    }
+    report("page_flip_ms", median(flips));
+}
+
+void benchLevel()
+{
+    std::vector<double> levels;
+    for (int run = 0; run < 21; ++run) {
+        {
+            PlayedGame played;
+            levels.push_back(milliseconds([&] { played.driver.playLevel(ScreenName::Easy1); }));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    report("level_ms", median(levels));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    shell::applyLook();
+    QTemporaryDir folder;
+    benchPlayCue(folder);
+    benchPageFlip();
+    benchLevel();
+    return 0;
+}
