@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Validates the desktop entry and the AppStream metainfo, and checks that they name the game as the
+# program itself does: one id throughout, the program's name, window class and version.
+# Usage: validate-desktop-files.sh SOURCE_DIR
+set -euo pipefail
+source_dir=$1
+
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is missing (tools/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+shopt -s nullglob
+entries=("$source_dir"/desktop/*.desktop)
+metainfos=("$source_dir"/desktop/*.metainfo.xml)
+(( ${#entries[@]} == 1 )) || fail "expected one desktop entry in desktop/, found ${#entries[@]}"
+(( ${#metainfos[@]} == 1 )) || fail "expected one metainfo file in desktop/, found ${#metainfos[@]}"
+entry=${entries[0]}
+metainfo=${metainfos[0]}
+
+report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate rejects $entry: $report"
+if grep -Eq ': (error|warning): ' <<<"$report"; then
+    fail "desktop-file-validate complains about $entry: $report"
+fi
+appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli rejects $metainfo"
+
+entry_value() { sed -n "s/^$1=//p" "$entry"; }
+metainfo_text() { sed -n "s|^  <$1>\(.*\)</$1>\$|\1|p" "$metainfo"; }
+program_string() { sed -n "s/.*$1(QStringLiteral(\"\(.*\)\")).*/\1/p" "$source_dir/app/main.cpp"; }
+expect() { [[ $2 == "$3" ]] || fail "$1 is \"$2\", expected \"$3\""; }
+
+id=$(basename "$entry" .desktop)
+expect "the metainfo file" "$(basename "$metainfo")" "$id.metainfo.xml"
+expect "the metainfo id" "$(metainfo_text id)" "$id"
+expect "the metainfo launchable" "$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")" \
+    "$id.desktop"
+expect "the desktop entry's icon" "$(entry_value Icon)" "$id"
+expect "the metainfo icon" "$(sed -n 's|.*<icon type="stock">\(.*\)</icon>.*|\1|p' "$metainfo")" "$id"
+expect "the metainfo categories" "$(sed -n 's|.*<category>\(.*\)</category>.*|\1;|p' "$metainfo" | tr -d '\n')" \
+    "$(entry_value Categories)"
+expect "the metainfo binary" "$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")" "$(entry_value Exec)"
+
+name=$(program_string setApplicationName)
+version=$(program_string setApplicationVersion)
+[[ -n $name && -n $version ]] || fail "app/main.cpp no longer sets the application name and version in one line each"
+expect "the desktop entry's name" "$(entry_value Name)" "$name"
+expect "the metainfo name" "$(metainfo_text name)" "$name"
+# Qt gives every window the application name as its X class; the menu groups windows by it.
+expect "the desktop entry's window class" "$(entry_value StartupWMClass)" "$name"
+expect "the newest release" "$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | head -n 1)" "$version"
+echo "desktop entry and metainfo for $id are valid and name \"$name\" $version"
