@@ -2,13 +2,17 @@
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps configure clean bench
+.PHONY: run test build deps configure clean bench screenshots
 
 run: build
 	"$(PROGRAM)"
 
 test: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --test-dir $(BUILD) --output-on-failure
+
+# Every screen as a PNG in docs/screenshots/, played under an X server of its own.
+screenshots: build
+	tools/screenshots.py "$(PROGRAM)" docs/screenshots
 
 build: configure
 	cmake --build $(BUILD)

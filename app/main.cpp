@@ -1,3 +1,4 @@
+#include "app/Display.h"
 #include "app/Game.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
@@ -12,6 +13,9 @@ using namespace pelmaroos;
 
 int main(int argc, char *argv[])
 {
+    const app::DisplayCheck display(argc, argv);
+    if (!display.passed())
+        return 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));

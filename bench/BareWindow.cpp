@@ -1,7 +1,9 @@
 // The baseline: the smallest Qt Widgets program that shows one window of the title screen's size.
+// With --text it also shows a line of text, so that the cost of the font machinery can be told apart.
 #include "ProbeClock.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 #include <unistd.h>
@@ -14,6 +16,8 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.resize(730, 267);
+    if (application.arguments().contains(QStringLiteral("--text")))
+        new QLabel(QStringLiteral("Welcome to the bare window"), &window);
     FirstPaintWatcher watcher(window.windowTitle(), [] {
         std::printf("paint_ns %lld\nrss_kib %ld\n", monotonicNanoseconds(), peakResidentKiB());
         std::fflush(stdout);

@@ -81,6 +81,9 @@ def main():
 
     game_ms, bare_ms = side_by_side(game, bare, startup_ms, STARTUP_RUNS, env)
     results.update(startup_game_ms=game_ms, startup_bare_ms=bare_ms, startup_ratio=game_ms / bare_ms)
+    # The same against a bare window that draws one line of text: what the game adds beyond any text.
+    game_ms, text_ms = side_by_side(game, bare + ["--text"], startup_ms, STARTUP_RUNS, env)
+    results.update(startup_bare_text_ms=text_ms, startup_ratio_text_baseline=game_ms / text_ms)
 
     server, display = start_xvfb()
     if server:
@@ -98,6 +101,8 @@ def main():
 
     game_kib, bare_kib = side_by_side(game + ["--playthrough"], bare, peak_kib, RSS_RUNS, env)
     results.update(rss_game_kib=game_kib, rss_bare_kib=bare_kib, rss_ratio=game_kib / bare_kib)
+    _, text_kib = side_by_side(game + ["--playthrough"], bare + ["--text"], peak_kib, RSS_RUNS, env)
+    results.update(rss_bare_text_kib=text_kib, rss_ratio_text_baseline=game_kib / text_kib)
 
     _, in_process = probe([os.path.join(bench, "bench_in_process")], env)
     results.update(in_process)

@@ -35,7 +35,7 @@ const std::array<PageWording, 9> questionWording = {{
         {"What is the name of the Fennimores' poodle?", {"Princess", "Duchess", "Countess"}},
         {"Who owns the Gullwing Diner?", {"Mrs. Ladle", "Big Dot", "Cressida Fennimore"}},
         {"Which seagull keeps stealing Gusset's sandwiches?", {"Gordon", "Gilbert", "Gerald"}},
-        {"What do the Pelmaroos call their purple camper van?", {"The Plum", "The Grape", "The Aubergine"}},
+        {"What is the family camper van called?", {"The Plum", "The Grape", "The Aubergine"}},
         {"What is the name of the ferry Gusset captains?", {"Saucy Sue", "Salty Sal", "Jolly Jean"}},
         {"What does Mr. Quibble the postman always do?",
          {"Lose one letter", "Ring the bell twice", "Deliver a day late"}},

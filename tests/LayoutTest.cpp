@@ -145,6 +145,26 @@ private slots:
         }
     }
 
+    // The choices lie above the question's label: none may cover a line of the question.
+    void choicesLeaveTheQuestionReadable()
+    {
+        for (ScreenName name : allScreens) {
+            if (!isQuestionPage(name))
+                continue;
+            for (QGroupBox *frame : window(name).findChildren<QGroupBox *>()) {
+                for (QLabel *question : frame->findChildren<QLabel *>()) {
+                    if (qobject_cast<Picture *>(question))
+                        continue;
+                    const QRect text = question->fontMetrics().boundingRect(
+                        QRect(question->pos(), QSize(question->width(), 10000)), Qt::TextWordWrap, question->text());
+                    for (QRadioButton *option : frame->findChildren<QRadioButton *>())
+                        QVERIFY2(!option->geometry().intersects(text),
+                                 qPrintable(formName(name) + QLatin1Char(' ') + question->text()));
+                }
+            }
+        }
+    }
+
     void scoreBoxesAndTotalHoldersAreNeverSeen()
     {
         for (ScreenName name : allScreens) {

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ make
     qt6-base-dev libsdl2-dev fonts-liberation
     xvfb xauth xdotool x11-utils imagemagick
+    libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev
 )
 

@@ -1469,6 +1469,10 @@ def halo_merge(deco, figs, ss, colour=(255, 252, 236)):
 RESULT_TOP_TEXT = (20, 126, 252, 171)
 RESULT_WIDE_TEXT = (100, 150, 320, 195)
 TEXT_MARGIN = 2
+# The result windows' heading hides the rows from 214 down and the window edge
+# cuts the wide pictures from column 380, so these stay see-through.
+RESULT_WIDE_CLEAR_Y = 212
+RESULT_WIDE_CLEAR_X = 378
 
 
 def clear_of(box, x, y, r):
@@ -1517,50 +1521,67 @@ def make_result_top():
     return shrink(halo_merge(deco, figs, ss), W, H)
 
 
+def mound(p, cx, top, bottom, rx, col=GREEN):
+    """A small grassy knoll, rounded underneath too, for a figure to stand on."""
+    base, h = bottom - 4, bottom - 4 - top
+    hill = []
+    for i in range(41):
+        t = math.pi * (1 + i / 40.0)
+        c, s = math.cos(t), math.sin(t)
+        hill.append((cx + rx * math.copysign(abs(c) ** 0.77, c) * (1 - 0.16 * abs(s)), base - h * abs(s) ** 0.77))
+    hill += arc(cx, base, rx, 4, 0, 180, 20)
+    p.shape(hill, col)
+    with p.clip(hill) as c:
+        c.fill(arc(cx, bottom + 2, rx * 1.1, 7, 180, 360, 30), GREEN_DARK)
+
+
 def make_result_middle():
-    # The rainbow arches over the score; Gusset and Biscuit stand either side of it.
+    # The rainbow arches over the score from knoll to knoll; Gusset and Biscuit
+    # stand on them, clear of the heading and the window's right edge.
     W, H, ss = 387, 233, 4
     rng = random.Random(7102)
     deco = new_canvas(W, H, ss)
     d = Pen(deco, ss, 0)
     cols = [RED, ORANGE, YELLOW, GREEN, SEA, PURPLE_LIGHT]
     for i, c in enumerate(cols):
-        rx, ry = 224 - i * 6.6, 178 - i * 6.6
-        d.line(arc(208, 250, rx, ry, 180, 360, 80), c, 6.8, caps=False)
-    for x, y in scatter(rng, (10, 16, 377, 60), RESULT_WIDE_TEXT, 7, 9) + \
-            scatter(rng, (120, 112, 300, 140), RESULT_WIDE_TEXT, 7, 5):
+        rx, ry = 155 - i * 5.4, 124 - i * 5.4
+        d.line(arc(210, 186, rx, ry, 180, 360, 80), c, 5.8, caps=False)
+    for x, y in scatter(rng, (10, 16, 368, 60), RESULT_WIDE_TEXT, 7, 9) + \
+            scatter(rng, (120, 100, 300, 140), RESULT_WIDE_TEXT, 7, 5):
         d.fill(star_pts(x, y, rng.uniform(3, 6.5), 1.6, n=4), rng.choice([YELLOW, WHITE, GOLD_LIGHT]))
     figs = new_canvas(W, H, ss)
     p = Pen(figs, ss, 1.8)
-    p.shape(arc(193, 270, 250, 60, 180, 360, 50), GREEN)
-    gusset(p.at(47, 226, 0.54), 'thumbs')
-    biscuit(p.at(358, 222, 0.38, flip=True))
+    mound(p, 48, 182, 207, 42)
+    mound(p, 351, 178, 207, 22)
+    gusset(p.at(47, 200, 0.54), 'thumbs')
+    biscuit(p.at(352, 181, 0.31, flip=True))
     return shrink(halo_merge(deco, figs, ss), W, H)
 
 
 def make_result_low():
     # Gusset sulks under his own rain cloud on the left; Gerald makes off
-    # with the sandwich over the top of the score.
+    # with the sandwich over the top of the score, clear of the heading and
+    # the window's right edge.
     W, H, ss = 387, 233, 4
     rng = random.Random(7103)
     deco = new_canvas(W, H, ss)
     d = Pen(deco, ss, 0)
-    for x, y in scatter(rng, (8, 104, 104, 214), RESULT_WIDE_TEXT, 12, 44):
+    for x, y in scatter(rng, (8, 100, 100, 194), RESULT_WIDE_TEXT, 12, 44):
         d.line([(x, y), (x - 3, y + 10)], (150, 210, 255), 1.8)
     figs = new_canvas(W, H, ss)
     p = Pen(figs, ss, 1.8)
-    s, gx = 0.54, 50
-    p.shape(ell(gx, 227, 44, 5.5), (90, 150, 230))
-    gusset(p.at(gx, 229, s), 'down', mood='sad')
-    p.shape(ell(gx - 23 * s, 229 - 181 * s, 3.2, 4.6), (150, 210, 255))
-    cloud(p, 62, 84, 1.6, (196, 204, 220))
-    p.fill(ell(62, 96, 40, 4.5), (170, 178, 196))
-    q = p.at(262, 104, 0.72, rot=-10)
+    s, gx, gy = 0.48, 50, 204
+    p.shape(ell(gx, gy - 2, 42, 5), (90, 150, 230))
+    gusset(p.at(gx, gy, s), 'down', mood='sad')
+    p.shape(ell(gx - 23 * s, gy - 181 * s, 3.2, 4.6), (150, 210, 255))
+    cloud(p, 58, 84, 1.3, (196, 204, 220))
+    p.fill(ell(58, 94, 32, 4), (170, 178, 196))
+    q = p.at(256, 100, 0.72, rot=-10)
     gerald_fly(q)
     sandwich(q.at(-8, 16, 1.1, rot=-15))
-    fancy_text(figs, ss, 352, 134, 'HA!', 17, [YELLOW, GOLD_LIGHT], tilt=8, bounce=2, stroke=2.2,
+    fancy_text(figs, ss, 340, 130, 'HA!', 17, [YELLOW, GOLD_LIGHT], tilt=8, bounce=2, stroke=2.2,
                shadow=(1, 1.5), highlight=False)
-    fancy_text(figs, ss, 358, 166, 'HA!', 17, [GOLD_LIGHT, YELLOW], tilt=8, bounce=2, stroke=2.2,
+    fancy_text(figs, ss, 349, 164, 'HA!', 17, [GOLD_LIGHT, YELLOW], tilt=8, bounce=2, stroke=2.2,
                shadow=(1, 1.5), highlight=False)
     return shrink(halo_merge(deco, figs, ss), W, H)
 
@@ -1597,6 +1618,16 @@ def check_clear_below(path, y0):
         px = im.load()
         solid = sum(1 for y in range(y0, h) for x in range(w) if px[x, y] != t)
     return ['%d visible pixels at y >= %d' % (solid, y0)] if solid else []
+
+
+def check_clear_right(path, x0):
+    with Image.open(path) as im:
+        im.load()
+        t = im.info.get('transparency')
+        w, h = im.size
+        px = im.load()
+        solid = sum(1 for y in range(h) for x in range(x0, w) if px[x, y] != t)
+    return ['%d visible pixels at x >= %d' % (solid, x0)] if solid or t is None else []
 
 
 def check_clear_box(path, box):
@@ -1642,13 +1673,15 @@ def main():
     os.makedirs(DESKTOP_DIR, exist_ok=True)
     made = []
 
-    def gif(name, img, size, matte=WINDOW_GREY, transparent=True, clear_below=None, clear_box=None):
+    def gif(name, img, size, matte=WINDOW_GREY, transparent=True, clear_below=None, clear_right=None,
+            clear_box=None):
         if img.size != size:
             raise SystemExit('make_art: %s drawn at %s' % (name, img.size))
         path = os.path.join(PIC_DIR, name)
         write_gif(path, img, matte, transparent)
         made.append((path, lambda: check_gif(path, size, transparent)
                      + (check_clear_below(path, clear_below) if clear_below is not None else [])
+                     + (check_clear_right(path, clear_right) if clear_right is not None else [])
                      + (check_clear_box(path, clear_box) if clear_box is not None else [])))
 
     gif('banner.gif', make_banner(), (384, 163), clear_below=BANNER_CLEAR_Y)
@@ -1659,8 +1692,9 @@ def main():
     gif('arrow-right.gif', make_arrow('right'), (50, 36), transparent=False)
     # The results screen is black.
     gif('result-top.gif', make_result_top(), (256, 192), BLACK, clear_box=RESULT_TOP_TEXT)
-    gif('result-middle.gif', make_result_middle(), (387, 233), BLACK, clear_box=RESULT_WIDE_TEXT)
-    gif('result-low.gif', make_result_low(), (387, 233), BLACK, clear_box=RESULT_WIDE_TEXT)
+    wide = dict(clear_below=RESULT_WIDE_CLEAR_Y, clear_right=RESULT_WIDE_CLEAR_X, clear_box=RESULT_WIDE_TEXT)
+    gif('result-middle.gif', make_result_middle(), (387, 233), BLACK, **wide)
+    gif('result-low.gif', make_result_low(), (387, 233), BLACK, **wide)
 
     icons = [('app.ico', icon_gusset), ('zzzextra.ico', icon_biscuit)]
     icons += [('question-%02d.ico' % (i + 1), fn) for i, fn in enumerate(QUESTION_ICONS)]

@@ -1,0 +1,422 @@
+"""What the end-to-end tests share: an X server of their own, the game copied into an awkward folder and
+started from elsewhere, xdotool clicks at the screens' twips, and the cues as SDL's disk driver wrote them."""
+
+import array
+import os
+import re
+import selectors
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import wave
+from pathlib import Path
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE for these tests
+TWIPS_PER_PIXEL = 15
+SCREEN_SIZE = (1280, 1024)
+CUES = ("theme", "doh", "good", "bad", "wow", "haha", "excellent", "stupid", "brilliant")
+APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
+
+# The right option (1-3) of each question, page by page, as a player who knows the show answers.
+ANSWER_KEYS = {
+    "Easy1": (3, 1, 2, 3, 2, 1), "Easy2": (2, 2, 2, 2, 3, 1), "Easy3": (2, 1, 2, 3, 2, 1),
+    "Medium1": (2, 2, 3, 2, 1, 1), "Medium2": (2, 2, 1, 1, 2, 3), "Medium3": (2, 1, 2, 1, 2, 1),
+    "Hard1": (2, 3, 2, 2, 1, 2), "Hard2": (2, 1, 3, 3, 3, 1), "Hard3": (3, 2, 1, 2, 1, 3),
+}
+
+TITLE = "Ardo's Pelmaroos Trivia!!!"
+MENU = "The Pelmaroos Trivia!"
+RESULT_BANDS = {"Easy": ("bad", "good", "wow"), "Medium": ("haha", "good", "excellent"),
+                "Hard": ("stupid", "good", "brilliant")}
+
+# Controls as (left, top, width, height) in twips.
+CONTINUE = (4080, 3120, 2895, 495)
+TITLE_QUIT = (10200, 0, 735, 255)
+LEVEL_BUTTONS = {"Easy": (120, 1320, 1335, 375), "Medium": (120, 2160, 1335, 375), "Hard": (120, 3000, 1335, 375)}
+HELP = (2640, 3720, 1215, 375)
+EXIT = (3960, 3720, 1095, 375)
+LEFT_ARROW = (3360, 6840, 750, 540)
+RIGHT_ARROW = (5520, 6840, 750, 540)
+PAGE_QUIT = (8640, 0, 735, 255)
+RESULT_GO_ON = {"Easy": (840, 5640, 1695, 495), "Medium": (840, 5760, 1695, 495), "Hard": (840, 5640, 1695, 495)}
+RESULT_QUIT = {"Easy": (3240, 5640, 1695, 495), "Medium": (3240, 5760, 1695, 495), "Hard": (3240, 5640, 1695, 495)}
+RESULT_SMALL_QUIT = (5040, 0, 735, 255)
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def page_title(level, number):
+    return f"Pelmaroos Trivia - Page {number} ({level.upper()})"
+
+
+def result_prefix(level):
+    return f"Your Score On The {level} Level: "
+
+
+def result_title(level, total):
+    return f"{result_prefix(level)}{total} out of 18"
+
+
+def require_tools(*tools, needed_by="this end-to-end test"):
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    if missing:
+        print(f"SKIP: {needed_by} needs {', '.join(missing)}, which this machine lacks; "
+              "tools/install-deps.sh installs them.")
+        sys.exit(SKIP)
+
+
+def poll(what, probe, timeout=10.0, interval=0.03):
+    """Returns probe()'s first true value, or fails after timeout seconds; what may be a function, asked then."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:g} s waiting for {what() if callable(what) else what}")
+        time.sleep(interval)
+
+
+# The environment of the tools, with DISPLAY set to this test's own server once it runs.
+display_env = dict(os.environ)
+
+
+def run(*command, check_status=True):
+    done = subprocess.run(command, capture_output=True, text=True, env=display_env)
+    if check_status and done.returncode != 0:
+        raise Failure(f"{' '.join(command)} failed: {done.stderr.strip()}")
+    return done.stdout
+
+
+class XServer:
+    """An Xvfb of this test's own, on a display from :20 up that nobody holds."""
+
+    def __init__(self):
+        self.process = None
+        self.display = None
+
+    def __enter__(self):
+        first = 20 + os.getpid() % 400
+        for number in range(first, first + 200):
+            if Path(f"/tmp/.X{number}-lock").exists() or Path(f"/tmp/.X11-unix/X{number}").exists():
+                continue
+            # Xvfb writes the number to the pipe once it holds the display and listens, and ends if another
+            # server took the number first. Without -noreset it would reset whenever its last client left, and
+            # drop the clients connecting meanwhile: xdotool comes and goes while the game starts.
+            ready, write_end = os.pipe()
+            process = subprocess.Popen(
+                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+                 "-screen", "0", f"{SCREEN_SIZE[0]}x{SCREEN_SIZE[1]}x24"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            with os.fdopen(ready) as pipe:
+                if readable(pipe, timeout=10) and pipe.readline().strip() == str(number):
+                    self.process, self.display = process, f":{number}"
+                    display_env["DISPLAY"] = self.display
+                    return self
+            stop(process)
+        raise Failure("no free X display between :20 and :620")
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+
+def readable(stream, timeout):
+    with selectors.DefaultSelector() as selector:
+        selector.register(stream, selectors.EVENT_READ)
+        return bool(selector.select(timeout))
+
+
+def stop(process, timeout=5):
+    if process is None or process.poll() is not None:
+        return
+    process.send_signal(signal.SIGTERM)
+    try:
+        process.wait(timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+class WindowManager:
+    """Openbox, which puts frames round the windows and turns close requests into WM_DELETE_WINDOW."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["openbox", "--sm-disable"], env=display_env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        poll("openbox to manage the screen", lambda: subprocess.run(
+            ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0)
+        return self
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+
+# --- windows -------------------------------------------------------------------------------------
+
+def visible_windows(title):
+    """Ids of the mapped windows with exactly this title."""
+    pattern = "^" + re.escape(title) + "$"
+    return run("xdotool", "search", "--onlyvisible", "--name", pattern, check_status=False).split()
+
+
+def all_windows(title):
+    """Ids of every window with exactly this title, mapped or not."""
+    return run("xdotool", "search", "--name", "^" + re.escape(title) + "$", check_status=False).split()
+
+
+def visible_titles():
+    ids = run("xdotool", "search", "--onlyvisible", "--name", ".", check_status=False).split()
+    return sorted(filter(None, (run("xdotool", "getwindowname", i, check_status=False).strip() for i in ids)))
+
+
+def wait_window(title, timeout=10.0):
+    return poll(lambda: f'a window titled "{title}" (on view: {visible_titles()})',
+                lambda: (visible_windows(title) or [None])[0], timeout)
+
+
+def wait_gone(title, timeout=10.0):
+    poll(f'the window "{title}" to go', lambda: not visible_windows(title), timeout)
+
+
+def move_on(from_title, to_title, timeout=10.0):
+    """Waits until to_title is on view and from_title is not, so that the next clicks reach to_title."""
+    window = wait_window(to_title, timeout)
+    wait_gone(from_title, timeout)
+    return window
+
+
+def geometry(window):
+    """(x, y, width, height) of the window's client area on the screen."""
+    # xwininfo, not xdotool getwindowgeometry: under a window manager xdotool 3.2016 counts the frame twice.
+    info = run("xwininfo", "-id", window)
+    value = {key: int(re.search(rf"{key}:\s+(-?\d+)", info).group(1))
+             for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")}
+    return (value["Absolute upper-left X"], value["Absolute upper-left Y"], value["Width"], value["Height"])
+
+
+def point(window, twips_x, twips_y):
+    x, y, _, _ = geometry(window)
+    return x + round(twips_x / TWIPS_PER_PIXEL), y + round(twips_y / TWIPS_PER_PIXEL)
+
+
+def centre(rect):
+    left, top, width, height = rect
+    return left + width // 2, top + height // 2
+
+
+def click_points(points):
+    """Clicks each screen point in turn, in one xdotool run."""
+    command = ["xdotool"]
+    for x, y in points:
+        command += ["mousemove", str(x), str(y), "click", "1"]
+    run(*command)
+
+
+def click(window, rect):
+    click_points([point(window, *centre(rect))])
+
+
+def press_return_in(window):
+    """Presses Return once the window has the keyboard focus, as a player at a message box would."""
+    def focused():
+        if run("xdotool", "getwindowfocus", check_status=False).strip() == window:
+            return True
+        run("xdotool", "windowfocus", window, check_status=False)
+        return False
+    poll(f"window {window} to take the keyboard focus", focused, timeout=5)
+    run("xdotool", "key", "Return")
+
+
+def park_pointer():
+    run("xdotool", "mousemove", str(SCREEN_SIZE[0] - 1), str(SCREEN_SIZE[1] - 1))
+
+
+# --- question pages --------------------------------------------------------------------------------
+
+FRAME_LEFTS = (480, 480, 480, 5040, 5040, 5040)
+FRAME_TOPS = (960, 2880, 4800, 960, 2880, 4800)
+OPTION_TOPS = (840, 1080, 1320)
+
+
+def option_point(question, option):
+    """Twips inside the window on option (1-3) of question (0-5), on the round button itself."""
+    # A few pages set a frame's options some twips higher or lower, so aim 90 twips below the usual top.
+    return FRAME_LEFTS[question] + 120 + 105, FRAME_TOPS[question] + OPTION_TOPS[option - 1] + 90
+
+
+def wrong_option(right):
+    return right % 3 + 1
+
+
+def choices_for(page, right_questions, unanswered=()):
+    """The option to click on each question of the page: right ones, wrong ones, None for no choice."""
+    key = ANSWER_KEYS[page]
+    return [None if q in unanswered else key[q] if q in right_questions else wrong_option(key[q]) for q in range(6)]
+
+
+def answer(window, choices):
+    """Clicks the chosen options (None leaves a question alone)."""
+    click_points([point(window, *option_point(q, option)) for q, option in enumerate(choices) if option])
+
+
+def totals_plan(total, seed):
+    """Which questions (page 0-2, question 0-5) to answer right for the given level total, spread over the pages."""
+    order = [(page, question) for question in range(6) for page in range(3)]
+    shift = seed % len(order)
+    order = order[shift:] + order[:shift]
+    right = set(order[:total])
+    return [{q for p, q in right if p == page} for page in range(3)]
+
+
+# --- the game ---------------------------------------------------------------------------------------
+
+class Cues:
+    """Tells which cues reached SDL's disk driver, in order, from the raw samples it wrote."""
+
+    def __init__(self, raw_file, cue_folder):
+        self.raw_file = Path(raw_file)
+        self.signatures = {}
+        samples = {}
+        for name in CUES:
+            with wave.open(str(Path(cue_folder) / f"{name}.wav")) as cue:
+                check(cue.getparams()[:3] == (1, 2, 22050), f"{name}.wav is not 22050 Hz mono 16-bit")
+                samples[name] = cue.readframes(cue.getnframes())
+        for name, data in samples.items():
+            # 93 ms from the first loud sample on: long enough to be one cue's alone, short enough to have
+            # played before a later cue cuts it off.
+            values = array.array("h", data)
+            start = 2 * next(i for i, value in enumerate(values) if abs(value) > 1000)
+            signature = data[start:start + 4096]
+            check(all(signature not in other for n, other in samples.items() if n != name),
+                  f"{name}.wav's opening also occurs in another cue")
+            self.signatures[name] = signature
+        self.confirmed = 0  # how many cues wait_for has seen so far
+
+    def heard(self):
+        """The cues that started playing, in order."""
+        data = self.raw_file.read_bytes() if self.raw_file.exists() else b""
+        found = []
+        for name, signature in self.signatures.items():
+            at = data.find(signature)
+            while at >= 0:
+                if at % 2 == 0:
+                    found.append((at, name))
+                at = data.find(signature, at + 1)
+        return [name for _, name in sorted(found)]
+
+    def wait_for(self, name, timeout=10.0):
+        """Waits until the next cue after those already waited for is this one."""
+        def arrived():
+            heard = self.heard()
+            return len(heard) > self.confirmed and heard
+        heard = poll(f"the cue {name}.wav to play", arrived, timeout)
+        check(heard[self.confirmed] == name, f"expected {name}.wav to play next; heard {heard[self.confirmed:]}")
+        self.confirmed += 1
+
+
+class Game:
+    """The built program and its cues copied into a folder with a blank and non-ASCII letters, started with
+    another working directory, playing through SDL's disk driver."""
+
+    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="disk", extra_env=None):
+        source = Path(program).parent
+        self.workspace = Path(workspace)
+        self.folder = self.workspace / APPLICATION_FOLDER
+        self.folder.mkdir()
+        self.program = self.folder / Path(program).name
+        shutil.copy2(program, self.program)
+        self.working_directory = self.workspace / "elsewhere"
+        self.working_directory.mkdir()
+        # Cues in the working directory are not the program's: it must neither play nor read them.
+        for name in CUES:
+            shutil.copy2(source / f"{name}.wav", self.working_directory)
+            if with_cues:
+                shutil.copy2(source / f"{name}.wav", self.folder)
+        # Qt would make /tmp/runtime-$USER without a runtime folder of the session's.
+        self.runtime = self.workspace / "runtime"
+        self.runtime.mkdir(mode=0o700)
+        self.home = self.workspace / "home"
+        self.home.mkdir()
+        self.audio = self.workspace / "audio.raw"
+        self.cues = Cues(self.audio, source)
+        self.log = self.workspace / "program.log"
+        self.command = [*command_prefix, str(self.program)]
+        self.audio_driver = audio_driver
+        self.extra_env = extra_env or {}
+        self.process = None
+
+    def __enter__(self):
+        self.env = {key: value for key, value in display_env.items()
+                    if not key.startswith(("QT_", "SDL_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
+        self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver, SDL_DISKAUDIOFILE=str(self.audio),
+                        XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
+        self.env.update(self.extra_env)
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen(self.command, cwd=self.working_directory, env=self.env,
+                                            stdout=log, stderr=subprocess.STDOUT)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            stop(self.process)
+            if exc[0] is None:
+                raise Failure("the program was still running at the end of the test")
+        if exc[0] is not None:
+            print("--- the program's output ---")
+            print(self.log.read_text(errors="replace"))
+
+    def wait_exit(self, timeout=6.0):
+        """The program's exit status, once it has ended by itself."""
+        poll("the program to end", lambda: self.process.poll() is not None, timeout)
+        return self.process.returncode
+
+    def check_running(self):
+        check(self.process.poll() is None, f"the program ended early with status {self.process.returncode}")
+
+
+def play_level(game, level, total, seed=0):
+    """From the level's page 1 on view, answers so as to score total, submits, and returns the result window."""
+    plan = totals_plan(total, seed)
+    for number in (1, 2, 3):
+        title = page_title(level, number)
+        window = wait_window(title)
+        page = f"{level}{number}"
+        answer(window, choices_for(page, plan[number - 1]))
+        click(window, RIGHT_ARROW)
+        game.check_running()
+        if number < 3:
+            move_on(title, page_title(level, number + 1))
+    shown = poll(f"the {level} result screen",
+                 lambda: [t for t in visible_titles() if t.startswith(result_prefix(level))])
+    check(shown == [result_title(level, total)], f"the result screen says {shown}, not {result_title(level, total)}")
+    return move_on(page_title(level, 3), result_title(level, total))
+
+
+def band_cue(level, total):
+    low, middle, top = RESULT_BANDS[level]
+    return low if total <= 9 else top if total == 18 else middle
+
+
+def main(scenarios):
+    """Runs the scenario named by argv[1] with the program at argv[2] in a fresh temporary folder."""
+    name, program = sys.argv[1], sys.argv[2]
+    scenario = scenarios[name]
+    started = time.monotonic()
+    with tempfile.TemporaryDirectory(prefix="pelmaroos-e2e-") as workspace:
+        try:
+            scenario(program, Path(workspace))
+        except Failure as failure:
+            print(f"FAIL: {name}: {failure}")
+            sys.exit(1)
+    print(f"PASS: {name} ({time.monotonic() - started:.1f} s)")

@@ -1,0 +1,60 @@
+"""Without a display the program says so in one line and ends with status 1: python3 no_display.py PROGRAM."""
+
+import os
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+MESSAGE = "Pelmaroos Trivia needs a graphical desktop: cannot open display "
+
+
+def free_display():
+    """A display number from :99 up with no X server behind it."""
+    for number in range(99, 1000):
+        if not Path(f"/tmp/.X{number}-lock").exists() and not Path(f"/tmp/.X11-unix/X{number}").exists():
+            return f":{number}"
+    raise SystemExit("FAIL: no free display number")
+
+
+def run_without_display(program, display):
+    env = {key: value for key, value in os.environ.items()
+           if not key.startswith(("QT_", "WAYLAND", "XDG_SESSION")) and key != "DISPLAY"}
+    env["SDL_AUDIODRIVER"] = "dummy"
+    if display is not None:
+        env["DISPLAY"] = display
+    started = time.monotonic()
+    try:
+        done = subprocess.run([program], env=env, capture_output=True, text=True, timeout=10, cwd="/")
+    except subprocess.TimeoutExpired:
+        return ["the program was still running after 10 s"]
+    seconds = time.monotonic() - started
+    problems = []
+    if done.returncode != 1:
+        problems.append(f"status {done.returncode}, not 1")
+    expected = MESSAGE + (display if display is not None else "(DISPLAY is not set)")
+    if done.stderr.splitlines() != [expected]:
+        problems.append(f"stderr was {done.stderr!r}, not the one line {expected!r}")
+    if done.stdout:
+        problems.append(f"stdout was {done.stdout!r}")
+    if seconds > 5:
+        problems.append(f"took {seconds:.1f} s")
+    return problems
+
+
+def main():
+    program = sys.argv[1]
+    failed = False
+    for display in (None, free_display()):
+        what = "DISPLAY unset" if display is None else f"DISPLAY={display} with no server"
+        problems = run_without_display(program, display)
+        for problem in problems:
+            print(f"FAIL: {what}: {problem}")
+        failed |= bool(problems)
+        if not problems:
+            print(f"PASS: {what}")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
