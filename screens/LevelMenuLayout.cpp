@@ -29,7 +29,7 @@ FormDescription levelMenuLayout()
             button("cmdMedium", {120, 2160, 1335, 375}, "Medium", 1),
             button("cmdEasy", {120, 1320, 1335, 375}, "Easy", 0),
             {.type = ControlType::Image, .id = {QStringLiteral("Image1")}, .geometry = {600, -120, 3900, 1410},
-             .picture = pictures::menuTitle},
+             .picture = pictures::menuTitle, .accessibleName = QStringLiteral("Pick a Level!")},
             label("Label6", {1560, 3120, 1695, 255}, "Warning! Experts only!"),
             label("Label5", {1560, 2280, 3615, 255}, "Pick this if you watch the show regularly."),
             label("Label4", {1560, 1440, 3495, 255}, "Your new to the show? Choose this."),

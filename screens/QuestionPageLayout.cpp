@@ -131,10 +131,12 @@ ControlDescription boldLabel(const char *name, TwipsRect geometry, QString capti
             .caption = std::move(caption), .font = Font {points, true}};
 }
 
-ControlDescription image(QString name, TwipsRect geometry, QString picture, ControlId container = {})
+ControlDescription image(QString name, TwipsRect geometry, QString picture, QString accessibleName,
+                         ControlId container = {})
 {
     return {.type = ControlType::Image, .id = {std::move(name)}, .geometry = geometry,
-            .picture = std::move(picture), .container = std::move(container)};
+            .picture = std::move(picture), .accessibleName = std::move(accessibleName),
+            .container = std::move(container)};
 }
 
 } // namespace
@@ -148,6 +150,9 @@ FormDescription questionPageLayout(ScreenName page)
     const PageWording &wording = questionWording[std::size_t(pageIndex)];
     const bool firstPage = differences.pageNumber == 1;
     const bool lastPage = differences.pageNumber == 3;
+    // Each arrow reads as the caption beside it.
+    const QString leftCaption = QLatin1String(firstPage ? "Main Page" : "Previous Page");
+    const QString rightCaption = QLatin1String(lastPage ? "Submit" : "Next Page");
 
     FormDescription layout {
         .caption = QLatin1String(differences.caption),
@@ -158,14 +163,15 @@ FormDescription questionPageLayout(ScreenName page)
     auto &controls = layout.controls;
 
     controls.push_back(image(QLatin1String(page == ScreenName::Hard1 ? "Image8" : "Image7"),
-                             {1920, -840, 5760, 2445}, pictures::banner));
-    controls.push_back(image(QLatin1String(differences.leftArrow), {3360, 6840, 750, 540}, pictures::leftArrow));
-    controls.push_back(image(QLatin1String(differences.rightArrow), {5520, 6840, 750, 540}, pictures::rightArrow));
+                             {1920, -840, 5760, 2445}, pictures::banner, QStringLiteral("The Pelmaroos")));
+    controls.push_back(image(QLatin1String(differences.leftArrow), {3360, 6840, 750, 540}, pictures::leftArrow,
+                             leftCaption));
+    controls.push_back(image(QLatin1String(differences.rightArrow), {5520, 6840, 750, 540}, pictures::rightArrow,
+                             rightCaption));
     controls.push_back(boldLabel(differences.leftCaption,
                                  firstPage ? TwipsRect {1920, 6960, 1335, 375} : TwipsRect {1440, 6960, 1815, 375},
-                                 QLatin1String(firstPage ? "Main Page" : "Previous Page"), 12));
-    controls.push_back(boldLabel(differences.rightCaption, {6480, 6960, 1335, 375},
-                                 QLatin1String(lastPage ? "Submit" : "Next Page"), 12));
+                                 leftCaption, 12));
+    controls.push_back(boldLabel(differences.rightCaption, {6480, 6960, 1335, 375}, rightCaption, 12));
     controls.push_back(boldLabel("Label11", {page == ScreenName::Medium3 ? 4680 : 4560, 6960, 615, 255},
                                  QLatin1String(page == ScreenName::Easy3 ? "Page" : "Page "), 9.75));
     controls.push_back(boldLabel("Label12", {4440, 7200, 975, 255},
@@ -174,7 +180,7 @@ FormDescription questionPageLayout(ScreenName page)
     controls.push_back({.type = ControlType::CommandButton, .id = {QLatin1String(differences.exitButton)},
                         .geometry = {8640, 0, 735, 255}, .caption = QStringLiteral("Quit"), .tabIndex = 6});
     controls.push_back({.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = differences.text1,
-                        .visible = false, .tabIndex = 7});
+                        .accessibleName = QStringLiteral("Page score"), .visible = false, .tabIndex = 7});
 
     int nextImage = 1;
     for (int slot = 0; slot < 6; ++slot) {
@@ -192,7 +198,8 @@ FormDescription questionPageLayout(ScreenName page)
         const std::vector<IconSpot> spots = iconSpots(page, slot);
         for (std::size_t spot = 0; spot < spots.size(); ++spot) {
             controls.push_back(image(QStringLiteral("Image%1").arg(nextImage++), {spots[spot].left, spots[spot].top, 480, 480},
-                                     pictures::questionIcon(iconNumber(pageIndex, slot, int(spot))), frame));
+                                     pictures::questionIcon(iconNumber(pageIndex, slot, int(spot))),
+                                     QStringLiteral("Question picture"), frame));
         }
         // The choices stop short of the question's picture.
         const int optionWidth = std::clamp(spots.front().left - optionLeft - 120, minOptionWidth, maxOptionWidth);

@@ -32,10 +32,10 @@ ControlDescription label(const char *name, TwipsRect geometry, QString caption, 
             .foreground = Colour::of(SystemColour::HighlightText)};
 }
 
-ControlDescription hiddenPicture(const char *name, TwipsRect geometry, QString picture)
+ControlDescription hiddenPicture(const char *name, TwipsRect geometry, QString picture, const char *accessibleName)
 {
     return {.type = ControlType::Image, .id = {QLatin1String(name)}, .geometry = geometry,
-            .picture = std::move(picture), .visible = false};
+            .picture = std::move(picture), .accessibleName = QLatin1String(accessibleName), .visible = false};
 }
 
 ControlDescription button(const char *name, TwipsRect geometry, const char *caption, int tabIndex,
@@ -60,9 +60,9 @@ SharedControls sharedControls(const ResultGeometry &at)
         .notice = label("Label3", at.notice, notice, SystemColour::MenuText),
         .contact = label("Label9", at.contact, contact, SystemColour::ButtonText),
         .totalHolder = totalHolder,
-        .pictureA = hiddenPicture("Image1", at.pictureA, pictures::resultTop),
-        .pictureB = hiddenPicture("Image2", at.pictureB, pictures::resultMiddle),
-        .pictureC = hiddenPicture("Image3", at.pictureC, pictures::resultLow),
+        .pictureA = hiddenPicture("Image1", at.pictureA, pictures::resultTop, "The Pelmaroos cheering"),
+        .pictureB = hiddenPicture("Image2", at.pictureB, pictures::resultMiddle, "Gusset and Biscuit under a rainbow"),
+        .pictureC = hiddenPicture("Image3", at.pictureC, pictures::resultLow, "Gusset under a rain cloud"),
     };
 }
 

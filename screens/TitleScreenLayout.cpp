@@ -23,11 +23,12 @@ FormDescription titleScreenLayout()
             {.type = ControlType::Label, .id = {QStringLiteral("Label1")}, .geometry = {4080, 3720, 2775, 255},
              .caption = QStringLiteral("Copyright (c) 2026 Ardo"), .background = grey},
             {.type = ControlType::Image, .id = {QStringLiteral("Image3")}, .geometry = {2640, -600, 5760, 2445},
-             .picture = pictures::banner},
+             .picture = pictures::banner, .accessibleName = QStringLiteral("The Pelmaroos")},
             {.type = ControlType::Image, .id = {QStringLiteral("Image1")}, .geometry = {-1320, 120, 5115, 3885},
-             .picture = pictures::titleLeft},
+             .picture = pictures::titleLeft, .accessibleName = QStringLiteral("Gusset and Tobble Pelmaroo")},
             {.type = ControlType::Image, .id = {QStringLiteral("Image2")}, .geometry = {7200, 120, 5115, 3885},
-             .picture = pictures::titleRight},
+             .picture = pictures::titleRight,
+             .accessibleName = QStringLiteral("Marigold, Wren and Pip Pelmaroo")},
             {.type = ControlType::Label, .id = {QStringLiteral("Label2")}, .geometry = {3600, 1440, 3975, 1455},
              .caption = QStringLiteral("Welcome to The Ultimate Pelmaroos Trivia!  You think you know everything "
                                        "about The Pelmaroos? Well you got some nerve.... So prove it and see how "

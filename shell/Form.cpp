@@ -100,7 +100,8 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     switch (control.type) {
     case ControlType::CommandButton: {
         auto *button = new QPushButton(control.caption, parent);
-        button->setAutoDefault(false);
+        // Return presses the button that has the focus, as Space does.
+        button->setAutoDefault(true);
         if (control.background)
             setColour(button, QPalette::Button, *control.background);
         widget = button;
@@ -139,6 +140,11 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     }
 
     widget->setObjectName(keyOf(control.id));
+    // Buttons, options, frames and labels read as their captions; a picture needs a name of its own.
+    if (!control.accessibleName.isEmpty())
+        widget->setAccessibleName(control.accessibleName);
+    else if (control.type == ControlType::Image)
+        widget->setAccessibleName(QStringLiteral("Picture"));
     // A control takes the screen's font unless it has its own, never its frame's.
     widget->setFont(screenFont(control.font.value_or(Font {})));
     QRect rect = pixelRect(control.geometry);

@@ -58,6 +58,7 @@ struct ControlDescription {
     TwipsRect geometry;
     QString caption;           // a button's, label's, frame's or option's text
     QString picture;           // an image's resource path
+    QString accessibleName;    // what assistive tools read when no caption says it, as for a picture
     std::optional<Font> font;  // the screen's font when not given
     std::optional<Colour> background;
     std::optional<Colour> foreground;

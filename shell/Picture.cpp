@@ -1,5 +1,8 @@
 #include "shell/Picture.h"
 
+#include "shell/PictureAccessibility.h"
+
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace pelmaroos::shell {
@@ -7,8 +10,19 @@ namespace pelmaroos::shell {
 Picture::Picture(const QString &resource, QWidget *parent)
     : QLabel(parent)
 {
+    installPictureAccessibility();
     setPixmap(QPixmap(resource));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+bool Picture::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
+}
+
+void Picture::click()
+{
+    emit clicked();
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)
@@ -20,7 +34,7 @@ void Picture::mousePressEvent(QMouseEvent *event)
 void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        click();
 }
 
 } // namespace pelmaroos::shell

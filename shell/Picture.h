@@ -12,6 +12,13 @@ class Picture final : public QLabel
 public:
     explicit Picture(const QString &resource, QWidget *parent);
 
+    // Whether anything reacts to a click: a picture nothing listens to is only decoration.
+    bool isClickable() const;
+
+public slots:
+    // What a mouse click does, for the accessibility tools.
+    void click();
+
 signals:
     void clicked();
 

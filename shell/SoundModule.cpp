@@ -3,9 +3,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace pelmaroos::shell {
@@ -20,6 +23,44 @@ constexpr SDL_AudioFormat cueFormat = AUDIO_S16SYS;
 struct WaveDeleter {
     void operator()(Uint8 *buffer) const { SDL_FreeWAV(buffer); }
 };
+
+// Only a regular file is read, and only up to the cap: a FIFO or a device named like a cue would block or
+// never end. The size is taken as it was measured.
+std::optional<QByteArray> readCue(const QString &path, qint64 cap)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > cap)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(info.size());
+}
+
+// SDL allocates what a chunk declares before it reads the chunk, so no declared size may reach past the
+// end of the file; a shorter chunk decodes exactly as SDL decodes a truncated one.
+void clampChunkSizes(QByteArray &wave)
+{
+    auto clamp = [&wave](qsizetype sizeField) {
+        const qint64 room = wave.size() - sizeField - 4;
+        const auto size = quint32(std::min<qint64>(qFromLittleEndian<quint32>(wave.constData() + sizeField), room));
+        qToLittleEndian(size, wave.data() + sizeField);
+        return size;
+    };
+    qsizetype chunk = 0;
+    if (wave.startsWith("RIFF") && wave.size() >= 12) {
+        clamp(4);
+        chunk = 12;
+    } else if (wave.startsWith("WAVE")) {
+        chunk = 4;
+    } else {
+        return;
+    }
+    while (chunk + 8 <= wave.size()) {
+        const quint32 size = clamp(chunk + 4);
+        chunk += 8 + qsizetype(size) + (size & 1);
+    }
+}
 
 } // namespace
 
@@ -36,15 +77,20 @@ bool SoundModule::play(const QString &path)
 {
     if (!openDevice())
         return false;
-    if (QFileInfo(path).size() > maxCueBytes)
+    std::optional<QByteArray> file = readCue(path, maxCueBytes);
+    if (!file)
         return false;
+    clampChunkSizes(*file);
 
     SDL_AudioSpec spec {};
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &buffer, &length))
+    SDL_RWops *source = SDL_RWFromConstMem(file->constData(), int(file->size()));
+    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &buffer, &length))
         return false;
     const std::unique_ptr<Uint8, WaveDeleter> wave(buffer);
+    file.reset();
+    // Decoding may have grown the samples past the cap.
     if (length == 0 || length > maxCueBytes)
         return false;
 

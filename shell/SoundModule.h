@@ -22,7 +22,7 @@ public:
     // Lets the cue that is still playing run to its end, for at most the given time.
     void finishPlaying(std::chrono::milliseconds limit);
 
-    // A cue larger than this is treated as unplayable.
+    // A cue larger than this, as a file, once decoded or while converted, is treated as unplayable.
     static constexpr qint64 maxCueBytes = 64 * 1024 * 1024;
 
 private:

@@ -35,7 +35,11 @@ class TitleAndMenuTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyLook(); }
+    void initTestCase()
+    {
+        applyLook();
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    }
 
     void startUpShowsTheTitleAndPlaysTheTheme()
     {
@@ -76,6 +80,24 @@ private slots:
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Main")});
         QCOMPARE(game.sound.played.size(), 1);
         QCOMPARE(game.screen(ScreenName::Main).window().focusWidget()->objectName(), QStringLiteral("cmdEasy"));
+    }
+
+    // The focused button answers the keyboard: Return or Space on the title screen continues.
+    void theKeyboardPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void theKeyboardPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        GameFixture game;
+        game.start();
+        ScreenWindow &title = game.screen(ScreenName::PreMain).window();
+        QTest::keyClick(title.focusWidget(), Qt::Key(key));
+        QTRY_COMPARE(game.visibleScreens(), QStringList {QStringLiteral("Main")});
     }
 
     void helpShowsItsBoxEveryTimeAndChangesNothing()

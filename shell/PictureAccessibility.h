@@ -1,0 +1,9 @@
+#pragma once
+
+namespace pelmaroos::shell {
+
+// Lets assistive tools read a picture by its name and press the pictures that react to a click, as the
+// page arrows do. Safe to call more than once.
+void installPictureAccessibility();
+
+} // namespace pelmaroos::shell

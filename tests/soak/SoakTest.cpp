@@ -1,0 +1,338 @@
+#include "GameFixture.h"
+#include "shell/Look.h"
+#include "shell/SoundCues.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+#include <map>
+#include <random>
+
+using namespace pelmaroos;
+using namespace pelmaroos::shell;
+using namespace pelmaroos::tests;
+
+namespace {
+
+// PELMAROOS_SOAK_EVENTS and PELMAROOS_SOAK_SEED set the size and the seed of a run.
+qint64 setting(const char *name, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? value : fallback;
+}
+
+qint64 eventCount()
+{
+    return setting("PELMAROOS_SOAK_EVENTS", 100000);
+}
+
+bool isExitButton(const QWidget *widget)
+{
+    const auto *button = qobject_cast<const QPushButton *>(widget);
+    return button && (button->text() == QStringLiteral("Quit") || button->text() == QStringLiteral("Exit"));
+}
+
+// The offscreen platform says so at every Show; at this many events that would drown the report.
+QtMessageHandler forward = nullptr;
+
+void dropRaiseWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message != QStringLiteral("This plugin does not support raise()"))
+        forward(type, context, message);
+}
+
+QString listed(const std::map<QString, int> &counts)
+{
+    QStringList items;
+    for (const auto &[name, count] : counts)
+        items.append(QStringLiteral("%1 %2").arg(name).arg(count));
+    return items.join(QStringLiteral(", "));
+}
+
+ScreenName screenNamed(const QString &name)
+{
+    const auto found = std::ranges::find(allScreens, name, &formName);
+    Q_ASSERT(found != allScreens.end());
+    return *found;
+}
+
+enum class Kind { Button, Option, Arrow, Picture, Label, Frame, Anywhere, Key, FrameClose };
+
+struct Weighted {
+    Kind kind;
+    int weight;
+};
+
+// Per thousand events. The arrows get many, and Quit buttons and frame closes few, so that games often run to
+// a result screen before they end.
+constexpr std::array<Weighted, 9> kinds = {{
+    {Kind::Button, 40},
+    {Kind::Option, 160},
+    {Kind::Arrow, 200},
+    {Kind::Picture, 150},
+    {Kind::Label, 60},
+    {Kind::Frame, 30},
+    {Kind::Anywhere, 60},
+    {Kind::Key, 298},
+    {Kind::FrameClose, 2},
+}};
+
+constexpr std::array<Qt::Key, 10> keys = {
+    Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Space, Qt::Key_Return,
+    Qt::Key_Enter, Qt::Key_Escape,  Qt::Key_Left,  Qt::Key_Right, Qt::Key_Down,
+};
+
+} // namespace
+
+// Random clicks and keys on whatever screen is on view, checking the game's promises after every one: one
+// instance per screen, one program window on view, an end only through Quit, Exit or a frame close.
+class SoakTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::mt19937_64 random;
+    std::unique_ptr<GameFixture> game;
+    std::map<ScreenName, const Screen *> instances;
+    std::map<QString, int> screensShown;
+    int endings = 0; // programEnded signals from the game running
+    int restarts = 0;
+    int baselineWidgets = 0;
+
+    int below(int bound) { return int(random() % std::uint64_t(bound)); }
+
+    Kind pickKind()
+    {
+        int total = 0;
+        for (const Weighted &kind : kinds)
+            total += kind.weight;
+        int pick = below(total);
+        for (const Weighted &kind : kinds) {
+            if (pick < kind.weight)
+                return kind.kind;
+            pick -= kind.weight;
+        }
+        return Kind::Key;
+    }
+
+    void startGame()
+    {
+        game = std::make_unique<GameFixture>();
+        // Now and then the sound is broken and every cue warns.
+        game->sound.playAll = below(4) != 0;
+        instances.clear();
+        endings = 0;
+        game->start();
+        QObject::connect(&game->runtime().screens(), &ScreenRegistry::programEnded, this, [this] { ++endings; });
+    }
+
+    void endGame()
+    {
+        // The only boxes a game shows are its help and the music warning.
+        for (const ShownBox &box : game->boxes.shown)
+            QVERIFY2(box.title == QStringLiteral("Help") || box.title == applicationTitle, qPrintable(box.prompt));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        game.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Every window of the finished game is gone: nothing piles up from one game to the next.
+        QCOMPARE(QApplication::allWidgets().size(), baselineWidgets);
+        ++restarts;
+    }
+
+    QList<ScreenWindow *> visibleWindows() const
+    {
+        QList<ScreenWindow *> visible;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<ScreenWindow *>(widget); window && window->isVisible())
+                visible.append(window);
+        }
+        return visible;
+    }
+
+    template<typename T>
+    QList<QWidget *> onView(ScreenWindow &window)
+    {
+        QList<QWidget *> found;
+        for (T *widget : window.findChildren<T *>()) {
+            if (widget->isVisible())
+                found.append(widget);
+        }
+        return found;
+    }
+
+    QList<QWidget *> targetsOf(Kind kind, ScreenWindow &window)
+    {
+        switch (kind) {
+        case Kind::Button: return onView<QPushButton>(window);
+        case Kind::Option: return onView<OptionButton>(window);
+        case Kind::Picture: return onView<Picture>(window);
+        case Kind::Arrow: {
+            QList<QWidget *> arrows;
+            for (QWidget *picture : onView<Picture>(window)) {
+                if (static_cast<Picture *>(picture)->isClickable())
+                    arrows.append(picture);
+            }
+            return arrows;
+        }
+        case Kind::Label: {
+            QList<QWidget *> labels;
+            for (QWidget *label : onView<QLabel>(window)) {
+                if (!qobject_cast<Picture *>(label))
+                    labels.append(label);
+            }
+            return labels;
+        }
+        case Kind::Frame: return onView<QGroupBox>(window);
+        default: return {&window};
+        }
+    }
+
+    // One event; returns whether it must end the game. What it hits may be gone once it has been sent.
+    bool sendEvent(ScreenWindow &window, QString &what)
+    {
+        const Kind kind = pickKind();
+        if (kind == Kind::FrameClose) {
+            what = QStringLiteral("frame close");
+            window.close();
+            return true;
+        }
+        if (kind == Kind::Key) {
+            const Qt::Key key = keys[std::size_t(below(int(keys.size())))];
+            QWidget *focus = window.focusWidget();
+            what = QStringLiteral("key %1 on %2")
+                       .arg(QKeySequence(key).toString(), focus ? focus->objectName() : QString());
+            const bool presses = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+            const bool exits = presses && isExitButton(focus);
+            QTest::keyClick(window.windowHandle(), key);
+            return exits;
+        }
+        const QList<QWidget *> targets = targetsOf(kind, window);
+        if (targets.isEmpty())
+            return sendEvent(window, what);
+        // Only where the target shows: some pictures reach past the window's edge.
+        QWidget *target = targets[below(int(targets.size()))];
+        const QRect area = QRect(target->mapTo(&window, QPoint()), target->size()) & window.rect();
+        if (area.isEmpty()) {
+            what = QStringLiteral("nothing of %1 on view").arg(target->objectName());
+            return false;
+        }
+        const QPoint at = area.topLeft() + QPoint(below(area.width()), below(area.height()));
+        QWidget *hit = window.childAt(at);
+        what = QStringLiteral("click at %1,%2 on %3")
+                   .arg(at.x())
+                   .arg(at.y())
+                   .arg(hit ? hit->objectName() : QString());
+        const bool exits = isExitButton(hit);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
+        return exits;
+    }
+
+    void verifyOneInstancePerScreen()
+    {
+        for (ScreenName name : allScreens) {
+            if (!game->runtime().screens().isCreated(name))
+                continue;
+            const Screen *instance = &game->screen(name);
+            const auto [known, fresh] = instances.try_emplace(name, instance);
+            QVERIFY2(known->second == instance, qPrintable(formName(name) + QStringLiteral(" has a second instance")));
+        }
+        for (const auto &[name, instance] : instances)
+            QVERIFY(game->runtime().screens().isCreated(name));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        forward = qInstallMessageHandler(dropRaiseWarnings);
+        applyLook();
+        baselineWidgets = int(QApplication::allWidgets().size());
+    }
+
+    void monkey()
+    {
+        const qint64 events = eventCount();
+        const auto seed = std::uint64_t(setting("PELMAROOS_SOAK_SEED", 20260601));
+        qInfo("soak: %lld events, seed %llu (PELMAROOS_SOAK_EVENTS, PELMAROOS_SOAK_SEED)", events,
+              static_cast<unsigned long long>(seed));
+        random.seed(seed);
+        QElapsedTimer clock;
+        clock.start();
+
+        startGame();
+        std::map<QString, int> ways;
+        QString context = QStringLiteral("the start");
+        for (qint64 event = 0; event < events; ++event) {
+            const QList<ScreenWindow *> visible = visibleWindows();
+            QVERIFY2(visible.size() == 1,
+                     qPrintable(QStringLiteral("%1 windows on view after %2").arg(visible.size()).arg(context)));
+            ScreenWindow &window = *visible.front();
+            const QStringList shown = game->visibleScreens();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(&game->screen(screenNamed(shown.front())).window() == &window);
+            ++screensShown[shown.front()];
+
+            const qsizetype cuesBefore = game->sound.played.size();
+            QString what;
+            const bool mustEnd = sendEvent(window, what);
+            context = QStringLiteral("event %1 on %2: %3").arg(event).arg(shown.front(), what);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (QTest::currentTestFailed())
+                return qWarning("%s", qPrintable(context));
+
+            QVERIFY2(endings == (mustEnd ? 1 : 0),
+                     qPrintable(context + QStringLiteral(": the game ended %1 times").arg(endings)));
+            if (endings > 0) {
+                // ExitAll's farewell is the last cue, and nothing is left loaded or on view.
+                QVERIFY2(game->sound.played.size() > cuesBefore && game->sound.played.last().endsWith(cues::doh),
+                         qPrintable(context));
+                QVERIFY2(game->loadedScreens().isEmpty(), qPrintable(context));
+                QVERIFY2(visibleWindows().isEmpty(), qPrintable(context));
+                ++ways[what.startsWith(QStringLiteral("frame")) ? what : what.section(QLatin1Char(' '), 0, 0)];
+                endGame();
+                if (QTest::currentTestFailed())
+                    return qWarning("%s", qPrintable(context));
+                startGame();
+                continue;
+            }
+            verifyOneInstancePerScreen();
+            if (QTest::currentTestFailed())
+                return qWarning("%s", qPrintable(context));
+        }
+        game.reset();
+
+        qInfo("soak: %lld events in %.1f s, %d games ended and restarted (%s)", events, clock.elapsed() / 1000.0,
+              restarts, qPrintable(listed(ways)));
+        qInfo("soak: events per screen: %s", qPrintable(listed(screensShown)));
+
+        // A run of CI's size or more reaches every screen a player can see; a shorter one only reports.
+        if (events >= 10000) {
+            for (ScreenName name : allScreens) {
+                if (name != ScreenName::zzzExtra)
+                    QVERIFY2(screensShown.contains(formName(name)),
+                             qPrintable(formName(name) + QStringLiteral(" never shown")));
+            }
+            QVERIFY(restarts > 0);
+        }
+    }
+};
+
+// Offscreen unless told otherwise: a hundred thousand events on a real desktop would take it over. Qt Test
+// stops a test function after five minutes, less than a full run takes under the sanitizers.
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, eventCount() * 20)));
+    QApplication application(argc, argv);
+    SoakTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SoakTest.moc"
