@@ -16,15 +16,17 @@ int main(int argc, char *argv[])
     const app::DisplayCheck display(argc, argv);
     if (!display.passed())
         return 1;
+    // Created first, so that the sound device opens while the toolkit starts.
+    shell::SoundModule sound;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.pelmaroos.trivia"));
     // Hidden screens that are still loaded keep the game running; it ends when none is left.
     QApplication::setQuitOnLastWindowClosed(false);
     shell::applyLook();
 
     shell::QtMessageBox messageBoxes;
-    shell::SoundModule sound;
     app::Game game(messageBoxes, sound, QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
     QObject::connect(&game.runtime().screens(), &shell::ScreenRegistry::programEnded, &application,

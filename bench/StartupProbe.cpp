@@ -18,6 +18,7 @@ using namespace pelmaroos::bench;
 
 int main(int argc, char *argv[])
 {
+    shell::SoundModule sound;
     QApplication application(argc, argv);
     const bool playthrough = application.arguments().contains(QStringLiteral("--playthrough"));
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
@@ -26,7 +27,6 @@ int main(int argc, char *argv[])
     shell::applyLook();
 
     shell::QtMessageBox messageBoxes;
-    shell::SoundModule sound;
     app::Game game(messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR));
     QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
 

@@ -64,10 +64,14 @@ void clampChunkSizes(QByteArray &wave)
 
 } // namespace
 
-SoundModule::SoundModule() = default;
+SoundModule::SoundModule()
+    : m_opening(std::async(std::launch::async, [this] { return openDevice(); }))
+{
+}
 
 SoundModule::~SoundModule()
 {
+    awaitOpening();
     closeDevice();
     if (m_initialised)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -75,6 +79,7 @@ SoundModule::~SoundModule()
 
 bool SoundModule::play(const QString &path)
 {
+    awaitOpening();
     if (!openDevice())
         return false;
     std::optional<QByteArray> file = readCue(path, maxCueBytes);
@@ -122,6 +127,7 @@ bool SoundModule::play(const QString &path)
 
 void SoundModule::finishPlaying(std::chrono::milliseconds limit)
 {
+    awaitOpening();
     if (m_device == 0)
         return;
     QElapsedTimer elapsed;
@@ -157,6 +163,12 @@ bool SoundModule::openDevice()
         return false;
     SDL_PauseAudioDevice(m_device, 0);
     return true;
+}
+
+void SoundModule::awaitOpening()
+{
+    if (m_opening.valid())
+        m_opening.wait();
 }
 
 void SoundModule::closeDevice()

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <future>
 
 namespace pelmaroos::shell {
 
@@ -12,6 +13,8 @@ namespace pelmaroos::shell {
 class SoundModule final : public SoundService
 {
 public:
+    // Starts opening the device in the background, so that the program's own start-up need not wait
+    // for it; the first cue waits for that attempt to end.
     SoundModule();
     ~SoundModule() override;
     SoundModule(const SoundModule &) = delete;
@@ -28,10 +31,12 @@ public:
 private:
     bool openDevice();
     void closeDevice();
+    void awaitOpening();
 
     bool m_initialised = false;
     SDL_AudioDeviceID m_device = 0;
     SDL_AudioSpec m_spec {};
+    std::future<bool> m_opening;
 };
 
 } // namespace pelmaroos::shell
