@@ -190,7 +190,7 @@ void Hard3_Command3_Click(QuestionPages &pages)
 
 namespace {
 
-using Procedure = void (*)(QuestionPages &);
+using Procedure = shell::ContextProcedure<QuestionPages>;
 
 struct PageProcedures {
     ScreenName page;
@@ -220,15 +220,7 @@ constexpr std::array<PageProcedures, 9> procedures = {{
 shell::ScreenBehaviour QuestionPages::behaviour(ScreenName page)
 {
     const PageProcedures &p = *std::ranges::find(procedures, page, &PageProcedures::page);
-    auto bind = [this](Procedure procedure) { return [this, procedure] { procedure(*this); }; };
-    return {
-        .load = bind(p.load),
-        .clicks = {
-            {{QLatin1String(p.leftArrow)}, bind(p.left)},
-            {{QLatin1String(p.rightArrow)}, bind(p.right)},
-            {{QLatin1String(p.exitButton)}, bind(p.exit)},
-        },
-    };
+    return shell::bindProcedures(*this, p.load, {{p.leftArrow, p.left}, {p.rightArrow, p.right}, {p.exitButton, p.exit}});
 }
 
 } // namespace pelmaroos::quiz

@@ -127,7 +127,7 @@ void HardAbout_Command5_Click(shell::Runtime &runtime)
 
 shell::ScreenBehaviour resultScreenBehaviour(shell::Runtime &runtime, ScreenName screen)
 {
-    using Procedure = void (*)(shell::Runtime &);
+    using Procedure = shell::ContextProcedure<shell::Runtime>;
     struct Entry {
         Procedure load;
         const char *goOnButton;
@@ -150,15 +150,10 @@ shell::ScreenBehaviour resultScreenBehaviour(shell::Runtime &runtime, ScreenName
                     "Command5", HardAbout_Command5_Click};
         }
     }();
-    auto bind = [&runtime](Procedure procedure) { return [&runtime, procedure] { procedure(runtime); }; };
-    return {
-        .load = bind(entry.load),
-        .clicks = {
-            {{QLatin1String(entry.goOnButton)}, bind(entry.goOn)},
-            {{QLatin1String(entry.largeQuit)}, bind(entry.largeQuitClick)},
-            {{QLatin1String(entry.smallQuit)}, bind(entry.smallQuitClick)},
-        },
-    };
+    return shell::bindProcedures(runtime, entry.load,
+                                 {{entry.goOnButton, entry.goOn},
+                                  {entry.largeQuit, entry.largeQuitClick},
+                                  {entry.smallQuit, entry.smallQuitClick}});
 }
 
 } // namespace pelmaroos::results

@@ -46,16 +46,12 @@ void Main_cmdExit_Click(Runtime &runtime)
 
 ScreenBehaviour levelMenuBehaviour(Runtime &runtime)
 {
-    return {
-        .load = {},
-        .clicks = {
-            {{QStringLiteral("cmdEasy")}, [&runtime] { Main_cmdEasy_Click(runtime); }},
-            {{QStringLiteral("cmdMedium")}, [&runtime] { Main_cmdMedium_Click(runtime); }},
-            {{QStringLiteral("cmdHard")}, [&runtime] { Main_cmdHard_Click(runtime); }},
-            {{QStringLiteral("cmdHelp")}, [&runtime] { Main_cmdHelp_Click(runtime); }},
-            {{QStringLiteral("cmdExit")}, [&runtime] { Main_cmdExit_Click(runtime); }},
-        },
-    };
+    return bindProcedures<Runtime>(runtime, nullptr,
+                                   {{"cmdEasy", Main_cmdEasy_Click},
+                                    {"cmdMedium", Main_cmdMedium_Click},
+                                    {"cmdHard", Main_cmdHard_Click},
+                                    {"cmdHelp", Main_cmdHelp_Click},
+                                    {"cmdExit", Main_cmdExit_Click}});
 }
 
 } // namespace pelmaroos::shell

@@ -30,13 +30,8 @@ void PreMain_Command1_Click(Runtime &runtime)
 
 ScreenBehaviour titleScreenBehaviour(Runtime &runtime)
 {
-    return {
-        .load = [&runtime] { PreMain_Form_Load(runtime); },
-        .clicks = {
-            {{QStringLiteral("cmdContinue")}, [&runtime] { PreMain_cmdContinue_Click(runtime); }},
-            {{QStringLiteral("Command1")}, [&runtime] { PreMain_Command1_Click(runtime); }},
-        },
-    };
+    return bindProcedures(runtime, PreMain_Form_Load,
+                          {{"cmdContinue", PreMain_cmdContinue_Click}, {"Command1", PreMain_Command1_Click}});
 }
 
 } // namespace pelmaroos::shell
