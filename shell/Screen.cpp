@@ -39,7 +39,6 @@ void Screen::show()
             first->setFocus();
     }
     window.show();
-    window.raise();
     window.activateWindow();
 }
 
