@@ -87,11 +87,11 @@ bool SoundModule::play(const QString &path)
         return false;
     clampChunkSizes(*file);
 
-    SDL_AudioSpec spec {};
+    SDL_AudioSpec loaded {};
     Uint8 *buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops *source = SDL_RWFromConstMem(file->constData(), int(file->size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &buffer, &length))
+    if (!source || !SDL_LoadWAV_RW(source, 1, &loaded, &buffer, &length))
         return false;
     const std::unique_ptr<Uint8, WaveDeleter> wave(buffer);
     file.reset();
@@ -100,7 +100,7 @@ bool SoundModule::play(const QString &path)
         return false;
 
     SDL_AudioCVT cvt;
-    const int needed = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, m_spec.format,
+    const int needed = SDL_BuildAudioCVT(&cvt, loaded.format, loaded.channels, loaded.freq, m_spec.format,
                                          m_spec.channels, m_spec.freq);
     if (needed < 0)
         return false;

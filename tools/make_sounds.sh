@@ -50,10 +50,10 @@ phrase() {
         if [[ $notes == R ]]; then
             sx "${IN[@]}" -c 1 -n "${OUT[@]}" "$f" trim 0 "$d"
         else
-            local spec=() ns=()
+            local voices=() ns=()
             IFS=+ read -ra ns <<<"$notes"
-            for k in "${ns[@]}"; do spec+=("$wave" "%$(semi "$k")"); done
-            sx "${IN[@]}" -c "${#ns[@]}" -n "${OUT[@]}" "$f" synth "$d" "${spec[@]}" \
+            for k in "${ns[@]}"; do voices+=("$wave" "%$(semi "$k")"); done
+            sx "${IN[@]}" -c "${#ns[@]}" -n "${OUT[@]}" "$f" synth "$d" "${voices[@]}" \
                 remix - gain "$gain" fade h 0.004 -0 "$rel"
         fi
         parts+=("$f")
@@ -186,9 +186,9 @@ u32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 u16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
 total=0
 # name:min-seconds:max-seconds
-for spec in theme:8:12 doh:0.5:2.5 good:1:3 bad:1:3.5 wow:1:3.5 haha:1:3 \
+for limits in theme:8:12 doh:0.5:2.5 good:1:3 bad:1:3.5 wow:1:3.5 haha:1:3 \
             excellent:1:3.5 stupid:1:3.5 brilliant:1:4; do
-    IFS=: read -r name lo hi <<<"$spec"
+    IFS=: read -r name lo hi <<<"$limits"
     w=$out/$name.wav
     [[ -f $w ]] || fail "$w missing"
     [[ $(soxi -r "$w") == 22050 ]] || fail "$w: rate is not 22050"
