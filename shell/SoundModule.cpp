@@ -65,7 +65,12 @@ void clampChunkSizes(QByteArray &wave)
 } // namespace
 
 SoundModule::SoundModule()
-    : m_opening(std::async(std::launch::async, [this] { return openDevice(); }))
+    : m_opening(std::async(std::launch::async, [this] {
+        const bool opened = openDevice();
+        // SDL keeps per-thread data for any thread that calls it; this one ends here.
+        SDL_TLSCleanup();
+        return opened;
+    }))
 {
 }
 
