@@ -149,27 +149,6 @@ private slots:
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
     }
 
-    // Qt's own names follow the captions; a picture reads as its own name.
-    void controlsReadAsTheirCaptions_data() { addScreenRows(); }
-
-    void controlsReadAsTheirCaptions()
-    {
-        QFETCH(ScreenName, name);
-        Form form(screens::layoutOf(name), {});
-        ScreenWindow &window = form.window();
-        QCOMPARE(nameOf(window), window.windowTitle());
-        for (QPushButton *button : window.findChildren<QPushButton *>())
-            QCOMPARE(nameOf(*button), button->text());
-        for (OptionButton *option : window.findChildren<OptionButton *>())
-            QCOMPARE(nameOf(*option), option->text());
-        for (QGroupBox *frame : window.findChildren<QGroupBox *>())
-            QCOMPARE(nameOf(*frame), frame->title());
-        for (Picture *picture : window.findChildren<Picture *>()) {
-            QCOMPARE(nameOf(*picture), picture->accessibleName());
-            QCOMPARE(interfaceOf(*picture).role(), QAccessible::Graphic);
-        }
-    }
-
     void arrowsReadAsTheCaptionsBesideThem_data()
     {
         QTest::addColumn<ScreenName>("name");
@@ -262,16 +241,6 @@ private slots:
                 pressable.insert(node.text(QAccessible::Name));
         }
         QCOMPARE(pressable, (std::set<QString> {QStringLiteral("Main Page"), QStringLiteral("Next Page")}));
-    }
-
-    void nextPageArrowTurnsThePage()
-    {
-        GameFixture game;
-        game.start();
-        game.openLevel(QStringLiteral("cmdEasy"));
-        press(game, ScreenName::Easy1, QStringLiteral("Next Page"));
-        QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Easy2")});
-        QCOMPARE(game.scoreBox(ScreenName::Easy1), QStringLiteral("0"));
     }
 
     // A whole level played through the accessibility interface alone, back and forth and to the result.

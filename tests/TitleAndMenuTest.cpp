@@ -243,16 +243,6 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
-    void zzzExtraIsNeverLoaded()
-    {
-        GameFixture game;
-        game.start();
-        game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
-        game.click(ScreenName::Main, QStringLiteral("cmdExit"));
-        QVERIFY(game.runtime().screens().isCreated(ScreenName::zzzExtra));
-        QVERIFY(!game.screen(ScreenName::zzzExtra).isLoaded());
-    }
-
     // With the real sound service: cues come from the program's folder, whatever the working directory.
     void cuesComeFromTheApplicationFolderOnly_data()
     {
