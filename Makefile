@@ -2,7 +2,7 @@
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps configure clean bench screenshots
+.PHONY: run test build deps configure clean bench approve-screens
 
 run: build
 	"$(PROGRAM)"
@@ -10,9 +10,12 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --test-dir $(BUILD) --output-on-failure
 
-# Every screen as a PNG in docs/screenshots/, played under an X server of its own.
-screenshots: build
-	tools/screenshots.py "$(PROGRAM)" docs/screenshots
+# Renders every screen anew into tests/golden/, the approved pictures the tests compare with (and the
+# README shows). Look at what changed before committing it.
+APPROVE := PELMAROOS_APPROVE_SCREENS=1 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tests/ScreensTest
+approve-screens: build
+	$(APPROVE) everyScreenLooksAsApproved
+	QT_SCALE_FACTOR=2 $(APPROVE) everyScreenLooksAsApproved
 
 build: configure
 	cmake --build $(BUILD)

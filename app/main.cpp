@@ -1,5 +1,6 @@
 #include "app/Display.h"
 #include "app/Game.h"
+#include "app/Version.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
@@ -20,7 +21,7 @@ int main(int argc, char *argv[])
     shell::SoundModule sound;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
-    QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
+    QApplication::setApplicationVersion(QLatin1String(app::version));
     QApplication::setDesktopFileName(QStringLiteral("org.example.pelmaroos.trivia"));
     // Hidden screens that are still loaded keep the game running; it ends when none is left.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,7 +3,7 @@
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
 #include "shell/SoundModule.h"
-#include "tests/WaveFiles.h"
+#include "harness/WaveFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,7 +47,7 @@ QString writeTone(const QTemporaryDir &folder, const QString &name, int seconds)
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = qint16(8000 * std::sin(double(i) * 2 * M_PI * 440 / 22050));
     const QString path = folder.filePath(name);
-    tests::writeFile(path, tests::waveBytes(samples));
+    harness::writeFile(path, harness::waveBytes(samples));
     return path;
 }
 

@@ -2,6 +2,7 @@
 // --playthrough, the peak memory after playing every level.
 #include "GameDriver.h"
 #include "ProbeClock.h"
+#include "app/Version.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const bool playthrough = application.arguments().contains(QStringLiteral("--playthrough"));
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
-    QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
+    QApplication::setApplicationVersion(QLatin1String(app::version));
     QApplication::setQuitOnLastWindowClosed(false);
     shell::applyLook();
 

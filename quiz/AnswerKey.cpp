@@ -1,6 +1,6 @@
 #include "quiz/AnswerKey.h"
 
-#include "quiz/Level.h"
+#include "screens/QuestionPageTable.h"
 
 namespace pelmaroos::quiz {
 
@@ -23,7 +23,7 @@ constexpr std::array<std::array<int, 6>, 9> keys = {{
 
 std::array<int, 6> answerKey(shell::ScreenName page)
 {
-    return keys[std::size_t(pageIndexOf(page))];
+    return keys[std::size_t(screens::pageIndexOf(page))];
 }
 
 } // namespace pelmaroos::quiz

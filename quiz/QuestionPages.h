@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "quiz/AnswerKey.h"
-#include "quiz/Level.h"
 #include "shell/ScreenBehaviour.h"
 
 #include <cstdint>
@@ -19,23 +19,19 @@ class QuestionPages final
 public:
     explicit QuestionPages(shell::Runtime &runtime);
 
-    const AnswerMatrix &answerMatrix(shell::ScreenName page) const;
+    // A page's Load, arrows and Quit button, as its row of the page table names them.
+    shell::ScreenBehaviour behaviour(shell::ScreenName page);
 
-    // A page's Load procedure: clears every choice and writes the page's answer key.
-    void loadPage(shell::ScreenName page);
+    const AnswerMatrix &answerMatrix(shell::ScreenName page) const;
     // How many of the page's questions have their keyed option chosen, 0 to 6.
     std::int16_t ScorePage(shell::ScreenName page);
 
+private:
+    void loadPage(shell::ScreenName page);
     void nextPage(shell::ScreenName page);
     void previousPage(shell::ScreenName page);
     void mainPage(shell::ScreenName page);
-    void submitLevel(Level level);
-    void quit();
-
-    shell::ScreenBehaviour behaviour(shell::ScreenName page);
-
-private:
-    AnswerMatrix &matrixOf(shell::ScreenName page);
+    void submitLevel(shell::ScreenName thirdPage);
 
     shell::Runtime &m_runtime;
     std::array<AnswerMatrix, 9> m_matrices {};

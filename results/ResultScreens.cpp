@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "results/ResultScreens.h"
 
+#include "screens/QuestionPageTable.h"
 #include "shell/Conversions.h"
 #include "shell/ExitAll.h"
 #include "shell/Runtime.h"
@@ -8,152 +10,92 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace pelmaroos::results {
 
-using quiz::Level;
+using screens::Level;
 using shell::ScreenName;
 
 namespace {
 
-struct ResultConstants {
+// What sets each level's result screen apart, with its event procedures by name.
+struct ResultScreen {
+    Level level;
+    const char *loadProcedure;
+    const char *goOnProcedure;
+    std::array<const char *, 2> quitProcedures;
+    ScreenName next; // where the go-on button leads
     QString titleText;
     QString lowCue;
     QString topCue;
-    ScreenName next; // where the go-on button leads
 };
 
-ResultConstants constantsOf(Level level)
+const std::array<ResultScreen, 3> &resultScreens()
 {
     namespace cues = shell::cues;
-    switch (level) {
-    case Level::Easy: return {QStringLiteral("Your Score On The Easy Level: "), cues::bad, cues::wow, ScreenName::Medium1};
-    case Level::Medium:
-        return {QStringLiteral("Your Score On The Medium Level: "), cues::haha, cues::excellent, ScreenName::Hard1};
-    case Level::Hard:
-        return {QStringLiteral("Your Score On The Hard Level: "), cues::stupid, cues::brilliant, ScreenName::Main};
-    }
-    return {};
+    static const std::array<ResultScreen, 3> table = {{
+        {Level::Easy, "EasyAbout_Form_Load", "EasyAbout_Command1_Click",
+         {"EasyAbout_Command2_Click", "EasyAbout_Command3_Click"}, ScreenName::Medium1,
+         QStringLiteral("Your Score On The Easy Level: "), cues::bad, cues::wow},
+        {Level::Medium, "MediumAbout_Form_Load", "MediumAbout_Command1_Click",
+         {"MediumAbout_Command2_Click", "MediumAbout_Command3_Click"}, ScreenName::Hard1,
+         QStringLiteral("Your Score On The Medium Level: "), cues::haha, cues::excellent},
+        {Level::Hard, "HardAbout_Form_Load", "HardAbout_Command3_Click",
+         {"HardAbout_Command4_Click", "HardAbout_Command5_Click"}, ScreenName::Main,
+         QStringLiteral("Your Score On The Hard Level: "), cues::stupid, cues::brilliant},
+    }};
+    return table;
 }
 
-} // namespace
+// Where the level's submission leads.
+ScreenName screenOf(Level level)
+{
+    return screens::pagesOf(level)[2].forward.to;
+}
 
 // The three cue tests are separate, not a chain; the top one compares the text itself with "18".
-void loadResultScreen(shell::Runtime &runtime, Level level)
+void loadResultScreen(shell::Runtime &runtime, const ResultScreen &result)
 {
-    const quiz::LevelScreens screens = quiz::screensOf(level);
-    const ResultConstants constants = constantsOf(level);
-    shell::Screen &me = runtime.screen(screens.result);
-    auto total = [&] { return runtime.screen(screens.page3).textBox(QStringLiteral("Text1")).text(); };
+    const ScreenName page3 = screens::pagesOf(result.level)[2].page;
+    shell::Screen &me = runtime.screen(screenOf(result.level));
+    auto total = [&] { return runtime.screen(page3).textBox(QLatin1String(screens::scoreBoxName)).text(); };
     QLabel &holder = me.label(QStringLiteral("Label10"));
 
     me.label(QStringLiteral("Label1")).setText(QStringLiteral("You got ") + total() + QStringLiteral(" out of 18."));
-    me.setCaption(constants.titleText + total() + QStringLiteral(" out of 18"));
+    me.setCaption(result.titleText + total() + QStringLiteral(" out of 18"));
     holder.setText(total());
 
     if (shell::textToNumber(holder.text()) >= 10.0 && holder.text() != QStringLiteral("18"))
         shell::PlayCue(runtime, shell::cues::good);
     if (shell::textToNumber(holder.text()) <= 9.0)
-        shell::PlayCue(runtime, constants.lowCue);
+        shell::PlayCue(runtime, result.lowCue);
     if (holder.text() == QStringLiteral("18"))
-        shell::PlayCue(runtime, constants.topCue);
+        shell::PlayCue(runtime, result.topCue);
 }
 
 // The result screen goes first; the level's pages stay loaded and hidden.
-void goOn(shell::Runtime &runtime, Level level)
+void goOn(shell::Runtime &runtime, const ResultScreen &result)
 {
-    runtime.screen(quiz::screensOf(level).result).unload();
-    runtime.screen(constantsOf(level).next).show();
+    runtime.screen(screenOf(result.level)).unload();
+    runtime.screen(result.next).show();
 }
 
-void EasyAbout_Form_Load(shell::Runtime &runtime)
-{
-    loadResultScreen(runtime, Level::Easy);
-}
-
-void MediumAbout_Form_Load(shell::Runtime &runtime)
-{
-    loadResultScreen(runtime, Level::Medium);
-}
-
-void HardAbout_Form_Load(shell::Runtime &runtime)
-{
-    loadResultScreen(runtime, Level::Hard);
-}
-
-void EasyAbout_Command1_Click(shell::Runtime &runtime)
-{
-    goOn(runtime, Level::Easy);
-}
-
-void MediumAbout_Command1_Click(shell::Runtime &runtime)
-{
-    goOn(runtime, Level::Medium);
-}
-
-void HardAbout_Command3_Click(shell::Runtime &runtime)
-{
-    goOn(runtime, Level::Hard);
-}
-
-void EasyAbout_Command2_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
-
-void EasyAbout_Command3_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
-
-void MediumAbout_Command2_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
-
-void MediumAbout_Command3_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
-
-void HardAbout_Command4_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
-
-void HardAbout_Command5_Click(shell::Runtime &runtime)
-{
-    shell::ExitAll(runtime);
-}
+} // namespace
 
 shell::ScreenBehaviour resultScreenBehaviour(shell::Runtime &runtime, ScreenName screen)
 {
-    using Procedure = shell::ContextProcedure<shell::Runtime>;
-    struct Entry {
-        Procedure load;
-        const char *goOnButton;
-        Procedure goOn;
-        const char *largeQuit;
-        Procedure largeQuitClick;
-        const char *smallQuit;
-        Procedure smallQuitClick;
+    const ResultScreen &result =
+        *std::ranges::find_if(resultScreens(), [screen](const ResultScreen &r) { return screenOf(r.level) == screen; });
+    auto quit = [&runtime] { shell::ExitAll(runtime); };
+    return {
+        .load = {result.loadProcedure, [&runtime, &result] { loadResultScreen(runtime, result); }},
+        .clicks = {
+            {result.goOnProcedure, [&runtime, &result] { goOn(runtime, result); }},
+            {result.quitProcedures[0], quit},
+            {result.quitProcedures[1], quit},
+        },
     };
-    const Entry entry = [screen]() -> Entry {
-        switch (screen) {
-        case ScreenName::EasyAbout:
-            return {EasyAbout_Form_Load, "Command1", EasyAbout_Command1_Click, "Command2", EasyAbout_Command2_Click,
-                    "Command3", EasyAbout_Command3_Click};
-        case ScreenName::MediumAbout:
-            return {MediumAbout_Form_Load, "Command1", MediumAbout_Command1_Click, "Command2",
-                    MediumAbout_Command2_Click, "Command3", MediumAbout_Command3_Click};
-        default:
-            return {HardAbout_Form_Load, "Command3", HardAbout_Command3_Click, "Command4", HardAbout_Command4_Click,
-                    "Command5", HardAbout_Command5_Click};
-        }
-    }();
-    return shell::bindProcedures(runtime, entry.load,
-                                 {{entry.goOnButton, entry.goOn},
-                                  {entry.largeQuit, entry.largeQuitClick},
-                                  {entry.smallQuit, entry.smallQuitClick}});
 }
 
 } // namespace pelmaroos::results

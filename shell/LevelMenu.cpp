@@ -46,12 +46,12 @@ void Main_cmdExit_Click(Runtime &runtime)
 
 ScreenBehaviour levelMenuBehaviour(Runtime &runtime)
 {
-    return bindProcedures<Runtime>(runtime, nullptr,
-                                   {{"cmdEasy", Main_cmdEasy_Click},
-                                    {"cmdMedium", Main_cmdMedium_Click},
-                                    {"cmdHard", Main_cmdHard_Click},
-                                    {"cmdHelp", Main_cmdHelp_Click},
-                                    {"cmdExit", Main_cmdExit_Click}});
+    return bindProcedures<Runtime>(runtime, {},
+                                   {{"Main_cmdEasy_Click", Main_cmdEasy_Click},
+                                    {"Main_cmdMedium_Click", Main_cmdMedium_Click},
+                                    {"Main_cmdHard_Click", Main_cmdHard_Click},
+                                    {"Main_cmdHelp_Click", Main_cmdHelp_Click},
+                                    {"Main_cmdExit_Click", Main_cmdExit_Click}});
 }
 
 } // namespace pelmaroos::shell

@@ -97,7 +97,7 @@ Form &Screen::form()
         m_shownSinceLoad = false;
         connectClicks();
         emit m_registry.screenLoaded(m_name);
-        m_registry.runProcedure(m_registry.behaviour(m_name).load);
+        m_registry.runProcedure(m_registry.behaviour(m_name).load.run);
         Q_ASSERT_X(m_form, "Screen", "a Load procedure unloaded its own screen");
     }
     return *m_form;
@@ -123,15 +123,17 @@ T &Screen::controlAs(const ControlId &id)
 
 void Screen::connectClicks()
 {
-    for (const ClickProcedure &click : m_registry.behaviour(m_name).clicks) {
-        QWidget *widget = m_form->control(click.control);
-        auto run = [this, procedure = click.procedure] { m_registry.runProcedure(procedure); };
+    for (const NamedProcedure &click : m_registry.behaviour(m_name).clicks) {
+        if (!QLatin1String(click.name).startsWith(formName(m_name) + QLatin1Char('_')))
+            qFatal("%s is not a procedure of %s", click.name, qPrintable(formName(m_name)));
+        QWidget *widget = m_form->control(controlOfProcedure(click.name));
+        auto run = [this, procedure = click.run] { m_registry.runProcedure(procedure); };
         if (auto *button = qobject_cast<QPushButton *>(widget))
             QObject::connect(button, &QPushButton::clicked, button, run);
         else if (auto *picture = qobject_cast<Picture *>(widget))
             QObject::connect(picture, &Picture::clicked, picture, run);
         else
-            qFatal("%s: nothing to click on %s", qPrintable(formName(m_name)), qPrintable(click.control.name));
+            qFatal("%s: nothing to click", click.name);
     }
 }
 

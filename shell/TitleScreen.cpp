@@ -30,8 +30,9 @@ void PreMain_Command1_Click(Runtime &runtime)
 
 ScreenBehaviour titleScreenBehaviour(Runtime &runtime)
 {
-    return bindProcedures(runtime, PreMain_Form_Load,
-                          {{"cmdContinue", PreMain_cmdContinue_Click}, {"Command1", PreMain_Command1_Click}});
+    return bindProcedures(runtime, {"PreMain_Form_Load", PreMain_Form_Load},
+                          {{"PreMain_cmdContinue_Click", PreMain_cmdContinue_Click},
+                           {"PreMain_Command1_Click", PreMain_Command1_Click}});
 }
 
 } // namespace pelmaroos::shell

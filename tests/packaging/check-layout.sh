@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks an installed tree: the program with exactly its nine cues in one folder, the launcher on the
 # PATH, and the desktop entry, icons and metainfo as they are in desktop/.
-# Usage: check-layout.sh PREFIX SOURCE_DIR
+# Usage: check-layout.sh PREFIX SOURCE_DIR BUILD_DIR
 set -euo pipefail
 prefix=$1
 source_dir=$2
+build_dir=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 bytes() { od -An -v -tu1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 
@@ -31,7 +32,7 @@ entry=${entries[0]}
 id=$(basename "$entry" .desktop)
 cmp -s "$entry" "$source_dir/desktop/$id.desktop" || fail "$entry is not desktop/$id.desktop"
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-cmp -s "$metainfo" "$source_dir/desktop/$id.metainfo.xml" || fail "$metainfo is missing or not desktop/$id.metainfo.xml"
+cmp -s "$metainfo" "$build_dir/desktop/$id.metainfo.xml" || fail "$metainfo is missing or not the build's $id.metainfo.xml"
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [[ $prefix/bin/$command -ef $launcher ]] || fail "the desktop entry runs \"$command\", not the launcher"
 

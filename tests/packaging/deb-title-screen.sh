@@ -51,7 +51,7 @@ done
 
 root="$work/unpacked root"
 dpkg -x "$deb" "$root"
-bash "$here/check-layout.sh" "$root/usr" "$source_dir"
+bash "$here/check-layout.sh" "$root/usr" "$source_dir" "$build_dir"
 launcher=$root/usr/bin/pelmaroos-trivia
 
 start_x_server() {

@@ -15,7 +15,7 @@ trap 'rm -rf -- "$work"' EXIT
 prefix="$work/pre fix"
 "$cmake" --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1 \
     || fail "cmake --install failed: $(cat "$work/install.log")"
-bash "$here/check-layout.sh" "$prefix" "$source_dir"
+bash "$here/check-layout.sh" "$prefix" "$source_dir" "$build_dir"
 
 moved="$work/moved tree"
 mv -- "$prefix" "$moved"

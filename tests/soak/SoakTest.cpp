@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 #include "shell/Look.h"
+#include "shell/OptionButton.h"
+#include "shell/Picture.h"
 #include "shell/SoundCues.h"
 
 #include <QApplication>
@@ -129,7 +131,7 @@ private:
         instances.clear();
         endings = 0;
         game->start();
-        QObject::connect(&game->runtime().screens(), &ScreenRegistry::programEnded, this, [this] { ++endings; });
+        QObject::connect(&game->registry(), &ScreenRegistry::programEnded, this, [this] { ++endings; });
     }
 
     void endGame()
@@ -236,14 +238,14 @@ private:
     void verifyOneInstancePerScreen()
     {
         for (ScreenName name : allScreens) {
-            if (!game->runtime().screens().isCreated(name))
+            if (!game->registry().isCreated(name))
                 continue;
             const Screen *instance = &game->screen(name);
             const auto [known, fresh] = instances.try_emplace(name, instance);
             QVERIFY2(known->second == instance, qPrintable(formName(name) + QStringLiteral(" has a second instance")));
         }
         for (const auto &[name, instance] : instances)
-            QVERIFY(game->runtime().screens().isCreated(name));
+            QVERIFY(game->registry().isCreated(name));
     }
 
 private slots:

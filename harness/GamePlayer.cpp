@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "harness/GamePlayer.h"
+
+#include "quiz/AnswerKey.h"
+#include "shell/OptionButton.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+namespace pelmaroos::harness {
+
+using shell::ScreenName;
+
+GamePlayer::GamePlayer(app::Game &game)
+    : m_game(game)
+{
+}
+
+shell::Screen &GamePlayer::screen(ScreenName name)
+{
+    return m_game.runtime().screen(name);
+}
+
+QStringList GamePlayer::loadedScreens()
+{
+    QStringList names;
+    for (ScreenName name : shell::allScreens) {
+        if (m_game.runtime().screens().isCreated(name) && screen(name).isLoaded())
+            names.append(shell::formName(name));
+    }
+    return names;
+}
+
+QStringList GamePlayer::visibleScreens()
+{
+    QStringList names;
+    for (ScreenName name : shell::allScreens) {
+        if (m_game.runtime().screens().isCreated(name) && screen(name).isVisible())
+            names.append(shell::formName(name));
+    }
+    return names;
+}
+
+void GamePlayer::click(ScreenName name, const QString &control)
+{
+    const QString where = shell::formName(name) + QLatin1Char('.') + control;
+    if (!screen(name).isVisible())
+        qFatal("%s: its screen is not on view", qPrintable(where));
+    QWidget *widget = screen(name).window().findChild<QWidget *>(control);
+    if (!widget || !widget->isVisible())
+        qFatal("%s is not there to click", qPrintable(where));
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void GamePlayer::choose(ScreenName page, int question, int option)
+{
+    click(page, QStringLiteral("Option%1(%2)").arg(option).arg(question));
+}
+
+void GamePlayer::answer(ScreenName page, int right)
+{
+    for (int question = 0; question < 6; ++question)
+        choose(page, question, question < right ? keyedOption(page, question) : wrongOption(page, question));
+}
+
+void GamePlayer::forward(ScreenName page)
+{
+    click(page, shell::controlOfProcedure(screens::questionPage(page).forward.procedure).name);
+}
+
+void GamePlayer::back(ScreenName page)
+{
+    click(page, shell::controlOfProcedure(screens::questionPage(page).back.procedure).name);
+}
+
+void GamePlayer::openLevel(screens::Level level)
+{
+    if (screen(ScreenName::PreMain).isVisible())
+        click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+    const char *buttons[] = {"cmdEasy", "cmdMedium", "cmdHard"};
+    click(ScreenName::Main, QLatin1String(buttons[int(level)]));
+}
+
+void GamePlayer::playLevel(screens::Level level, int total)
+{
+    for (const screens::QuestionPage &page : screens::pagesOf(level)) {
+        const int right = std::clamp(total, 0, 6);
+        total -= right;
+        answer(page.page, right);
+        forward(page.page);
+    }
+}
+
+int keyedOption(ScreenName page, int question)
+{
+    return quiz::answerKey(page)[std::size_t(question)];
+}
+
+int wrongOption(ScreenName page, int question)
+{
+    return keyedOption(page, question) % 3 + 1;
+}
+
+} // namespace pelmaroos::harness

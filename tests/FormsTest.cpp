@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+#include "shell/OptionButton.h"
+#include "shell/Picture.h"
+#include "shell/ScreenRegistry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace pelmaroos::shell;
+
+// The forms layer on two small screens of its own: loading, showing, hiding, unloading, and when the
+// program ends.
+class FormsTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScreenRegistry> registry;
+    int loads = 0;
+    Procedure onCommand1;
+    Procedure onClose;
+
+    static FormDescription layout()
+    {
+        const ControlId frame {QStringLiteral("Frame1"), 0};
+        return {
+            .caption = QStringLiteral("Design caption"),
+            .width = 3000,
+            .height = 1500,
+            .controls = {
+                {.type = ControlType::Label, .id = {QStringLiteral("Label1")}, .geometry = {0, 0, 1500, 255},
+                 .caption = QStringLiteral("design")},
+                {.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = {0, 300, 600, 285},
+                 .visible = false, .tabIndex = 2},
+                {.type = ControlType::CommandButton, .id = {QStringLiteral("Command1")},
+                 .geometry = {1500, 0, 735, 255}, .caption = QStringLiteral("Go"), .tabIndex = 1},
+                {.type = ControlType::Frame, .id = frame, .geometry = {0, 600, 2500, 900}, .tabIndex = 0},
+                {.type = ControlType::OptionButton, .id = {QStringLiteral("Option1"), 0},
+                 .geometry = {120, 240, 1500, 255}, .container = frame},
+                {.type = ControlType::OptionButton, .id = {QStringLiteral("Option2"), 0},
+                 .geometry = {120, 480, 1500, 255}, .container = frame},
+            },
+        };
+    }
+
+    Screen &a() { return registry->screen(ScreenName::PreMain); }
+    Screen &b() { return registry->screen(ScreenName::Main); }
+
+private slots:
+    void init()
+    {
+        registry = std::make_unique<ScreenRegistry>();
+        loads = 0;
+        onCommand1 = {};
+        onClose = {};
+        registry->define(ScreenName::PreMain, layout(),
+                         {.load = {"PreMain_Form_Load",
+                                   [this] { ++loads; a().label(QStringLiteral("Label1")).setText(QStringLiteral("loaded")); }},
+                          .clicks = {{"PreMain_Command1_Click", [this] { onCommand1(); }}}});
+        registry->define(ScreenName::Main, layout(), {});
+        registry->setCloseRequestProcedure([this] { if (onClose) onClose(); });
+    }
+
+    void cleanup() { registry.reset(); }
+
+    void referenceCreatesTheInstanceOnly()
+    {
+        QVERIFY(!registry->isCreated(ScreenName::PreMain));
+        Screen &screen = a();
+        QVERIFY(registry->isCreated(ScreenName::PreMain));
+        QCOMPARE(&a(), &screen);
+        QVERIFY(!screen.isLoaded());
+        QCOMPARE(loads, 0);
+        QVERIFY(!registry->isCreated(ScreenName::Main));
+    }
+
+    void controlAccessLoadsHiddenAndRunsLoadFirst()
+    {
+        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
+        QVERIFY(a().isLoaded());
+        QVERIFY(!a().isVisible());
+        QCOMPARE(loads, 1);
+        QCOMPARE(a().label(QStringLiteral("Label1")).text(), QStringLiteral("loaded"));
+    }
+
+    void showLoadsOnceAndHideKeepsEveryValue()
+    {
+        a().show();
+        QVERIFY(a().isVisible());
+        a().textBox(QStringLiteral("Text1")).setText(QStringLiteral("4"));
+        a().option(QStringLiteral("Option2"), 0).setValue(True);
+        a().setCaption(QStringLiteral("changed"));
+        a().hide();
+        QVERIFY(a().isLoaded());
+        QVERIFY(!a().isVisible());
+        a().show();
+        QCOMPARE(loads, 1);
+        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QStringLiteral("4"));
+        QCOMPARE(a().option(QStringLiteral("Option2"), 0).value(), True);
+        QCOMPARE(a().caption(), QStringLiteral("changed"));
+    }
+
+    void unloadReturnsToTheDesign()
+    {
+        a().show();
+        a().textBox(QStringLiteral("Text1")).setText(QStringLiteral("4"));
+        a().option(QStringLiteral("Option1"), 0).setValue(True);
+        a().setCaption(QStringLiteral("changed"));
+        a().unload();
+        QVERIFY(!a().isLoaded());
+        QCOMPARE(&registry->screen(ScreenName::PreMain), &a());
+
+        QCOMPARE(a().caption(), QStringLiteral("Design caption"));
+        QCOMPARE(loads, 2);
+        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
+        QCOMPARE(a().option(QStringLiteral("Option1"), 0).value(), False);
+        QVERIFY(!a().isVisible());
+    }
+
+    void unloadingWhatIsNotLoadedDoesNothing()
+    {
+        a().unload();
+        QVERIFY(!a().isLoaded());
+        QCOMPARE(loads, 0);
+    }
+
+    void optionsAreExclusiveAndFalseClears()
+    {
+        OptionButton &first = a().option(QStringLiteral("Option1"), 0);
+        OptionButton &second = a().option(QStringLiteral("Option2"), 0);
+        first.setValue(True);
+        QCOMPARE(first.value(), True);
+        second.setValue(True);
+        QCOMPARE(first.value(), False);
+        QCOMPARE(second.value(), True);
+        second.setValue(False);
+        QCOMPARE(second.value(), False);
+        QCOMPARE(first.value(), False);
+    }
+
+    void aFrameIsOneTabStopTakenByItsChoice()
+    {
+        OptionButton &first = a().option(QStringLiteral("Option1"), 0);
+        OptionButton &second = a().option(QStringLiteral("Option2"), 0);
+        QVERIFY(first.focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(second.focusPolicy() & Qt::TabFocus));
+        second.setValue(True);
+        QVERIFY(!(first.focusPolicy() & Qt::TabFocus));
+        QVERIFY(second.focusPolicy() & Qt::TabFocus);
+    }
+
+    void firstShowFocusesTheFirstTabStop()
+    {
+        a().show();
+        QCOMPARE(a().window().focusWidget(), &a().option(QStringLiteral("Option1"), 0));
+    }
+
+    void aProcedureMayUnloadItsOwnScreenAndGoOn()
+    {
+        a().show();
+        QPointer<QWidget> oldWindow = &a().window();
+        onCommand1 = [this] {
+            a().unload();
+            b().show();
+            b().textBox(QStringLiteral("Text1")).setText(QStringLiteral("after"));
+        };
+        QTest::mouseClick(a().window().findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(!a().isLoaded());
+        QCOMPARE(b().textBox(QStringLiteral("Text1")).text(), QStringLiteral("after"));
+        QTRY_VERIFY(oldWindow.isNull());
+    }
+
+    void theProgramEndsOnlyWhenNothingIsLoadedAndNoProcedureRuns()
+    {
+        QSignalSpy ended(registry.get(), &ScreenRegistry::programEnded);
+        registry->runProcedure([this] { a().show(); });
+        registry->runProcedure([this] { b().show(); a().hide(); b().unload(); });
+        QCOMPARE(ended.count(), 0); // a hidden screen is still loaded
+
+        int endedWhileRunning = -1;
+        registry->runProcedure([&] {
+            registry->runProcedure([this] { a().unload(); });
+            endedWhileRunning = int(ended.count());
+        });
+        QCOMPARE(endedWhileRunning, 0);
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void aFrameCloseRunsTheCloseProcedureInstead()
+    {
+        a().show();
+        bool ran = false;
+        onClose = [&] { ran = true; };
+        QCloseEvent close;
+        QApplication::sendEvent(&a().window(), &close);
+        QVERIFY(ran);
+        QVERIFY(a().isVisible());
+    }
+
+    void picturesReactToAReleaseOverThem()
+    {
+        Picture picture(QString(), nullptr);
+        picture.resize(50, 36);
+        QSignalSpy clicked(&picture, &Picture::clicked);
+        QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "FormsTest.moc"

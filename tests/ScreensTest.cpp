@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "GameFixture.h"
+#include "screens/Layouts.h"
+#include "shell/Form.h"
+#include "shell/Look.h"
+#include "shell/Picture.h"
+#include "shell/QtMessageBox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+using namespace pelmaroos;
+using namespace pelmaroos::shell;
+using namespace pelmaroos::tests;
+using screens::Level;
+
+namespace {
+
+// Where the approved pictures live; PELMAROOS_APPROVE_SCREENS=1 (`make approve-screens`) writes them anew.
+const QString goldenFolder = QStringLiteral(PELMAROOS_GOLDEN_DIR);
+
+using Reach = std::function<QWidget *(GameFixture &)>;
+
+// A screen state as the player sees it, by the name of its approved picture.
+struct Stop {
+    QString name;
+    Reach reach;
+};
+
+QWidget *onView(GameFixture &game)
+{
+    const QStringList visible = game.visibleScreens();
+    if (visible.size() != 1)
+        qFatal("%d screens on view", int(visible.size()));
+    for (ScreenName name : allScreens) {
+        if (formName(name) == visible.front())
+            return &game.screen(name).window();
+    }
+    return nullptr;
+}
+
+std::unique_ptr<QMessageBox> box;
+
+// The last message box the game showed, built as the player would see it.
+QWidget *lastBox(GameFixture &game)
+{
+    const ShownBox &shown = game.boxes.shown.back();
+    box = QtMessageBox::build(shown.prompt, shown.style, shown.title);
+    box->show();
+    return box.get();
+}
+
+std::vector<Stop> tour()
+{
+    std::vector<Stop> stops {
+        {QStringLiteral("title"), onView},
+        {QStringLiteral("level-menu"), [](GameFixture &game) {
+             game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+             return onView(game);
+         }},
+        {QStringLiteral("help-box"), [](GameFixture &game) {
+             game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+             game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
+             return lastBox(game);
+         }},
+        {QStringLiteral("music-warning"), [](GameFixture &game) {
+             game.sound.playAll = false;
+             game.click(ScreenName::PreMain, QStringLiteral("Command1"));
+             return lastBox(game);
+         }},
+    };
+    const char *levels[] = {"easy", "medium", "hard"};
+    for (Level level : {Level::Easy, Level::Medium, Level::Hard}) {
+        for (const screens::QuestionPage &page : screens::pagesOf(level)) {
+            stops.push_back({QStringLiteral("%1-page-%2").arg(QLatin1String(levels[int(level)])).arg(page.number),
+                             [level, &page](GameFixture &game) {
+                                 game.openLevel(level);
+                                 for (ScreenName at = screens::pagesOf(level)[0].page; at != page.page;
+                                      at = screens::questionPage(at).forward.to)
+                                     game.forward(at);
+                                 for (int question = 0; question < 4; ++question)
+                                     game.choose(page.page, question, 1 + (question + page.number) % 3);
+                                 return onView(game);
+                             }});
+        }
+        for (auto [band, total] : {std::pair {"low", 4}, std::pair {"middle", 14}, std::pair {"top", 18}}) {
+            stops.push_back({QStringLiteral("%1-result-%2").arg(QLatin1String(levels[int(level)]), QLatin1String(band)),
+                             [level, total](GameFixture &game) {
+                                 game.openLevel(level);
+                                 game.playLevel(level, total);
+                                 return onView(game);
+                             }});
+        }
+    }
+    return stops;
+}
+
+// Red where the pictures differ, the approved picture faded elsewhere.
+QImage difference(const QImage &approved, const QImage &actual)
+{
+    QImage diff(actual.size(), QImage::Format_RGB32);
+    for (int y = 0; y < diff.height(); ++y) {
+        for (int x = 0; x < diff.width(); ++x) {
+            const bool inside = approved.valid(x, y);
+            const QRgb was = inside ? approved.pixel(x, y) : qRgb(0, 0, 0);
+            diff.setPixel(x, y, inside && was == actual.pixel(x, y) ? qRgb(128 + qGray(was) / 2, 128 + qGray(was) / 2, 128 + qGray(was) / 2)
+                                                                    : qRgb(255, 0, 0));
+        }
+    }
+    return diff;
+}
+
+} // namespace
+
+// Every screen as the player sees it, against its approved picture; what a picture cannot show, checked
+// by hand.
+class ScreensTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyLook(); }
+    void cleanup() { box.reset(); }
+
+    // Exact pixels: the screens are drawn offscreen by one style with one font, so any change is a change.
+    void everyScreenLooksAsApproved_data()
+    {
+        QTest::addColumn<QString>("name");
+        // At twice the scale only the title: the same layout, the pictures drawn at twice the size.
+        const bool doubled = qApp->devicePixelRatio() > 1;
+        for (const Stop &stop : tour()) {
+            if (!doubled || stop.name == QStringLiteral("title"))
+                QTest::newRow(qPrintable(stop.name)) << (doubled ? stop.name + QStringLiteral("@2x") : stop.name);
+        }
+    }
+
+    void everyScreenLooksAsApproved()
+    {
+        QFETCH(QString, name);
+        const std::vector<Stop> stops = tour();
+        const Stop &stop = *std::ranges::find(stops, name.section(QLatin1Char('@'), 0, 0), &Stop::name);
+        GameFixture game;
+        game.start();
+        QWidget *widget = stop.reach(game);
+        const QImage actual = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString approvedPath = goldenFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (qEnvironmentVariableIntValue("PELMAROOS_APPROVE_SCREENS")) {
+            QVERIFY(actual.save(approvedPath));
+            return;
+        }
+        const QImage approved = QImage(approvedPath).convertToFormat(QImage::Format_RGB32);
+        if (approved == actual)
+            return;
+        QDir().mkpath(QStringLiteral("screens-differ"));
+        const QString actualPath = QDir(QStringLiteral("screens-differ")).absoluteFilePath(name + QStringLiteral(".png"));
+        const QString diffPath = QDir(QStringLiteral("screens-differ")).absoluteFilePath(name + QStringLiteral("-diff.png"));
+        actual.save(actualPath);
+        difference(approved, actual).save(diffPath);
+        QFAIL(qPrintable(QStringLiteral("%1 differs from %2: see %3 and %4").arg(name, approvedPath, actualPath, diffPath)));
+    }
+
+    // Captions of buttons and one-line labels fit on one line; questions fit their two lines.
+    void wordingFitsItsControls_data()
+    {
+        QTest::addColumn<ScreenName>("name");
+        for (ScreenName name : allScreens)
+            QTest::newRow(qPrintable(formName(name))) << name;
+    }
+
+    void wordingFitsItsControls()
+    {
+        QFETCH(ScreenName, name);
+        const Form form(screens::layoutOf(name), {});
+        ScreenWindow &window = form.window();
+        auto width = [](const QWidget &widget, const QString &text) { return widget.fontMetrics().horizontalAdvance(text); };
+        const int indicator = window.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+            window.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            QVERIFY2(width(*button, button->text()) + 8 <= button->width(), qPrintable(button->text()));
+        for (QRadioButton *option : window.findChildren<QRadioButton *>())
+            QVERIFY2(width(*option, option->text()) + indicator <= option->width(), qPrintable(option->text()));
+        for (QLabel *label : window.findChildren<QLabel *>()) {
+            if (qobject_cast<Picture *>(label) || label->text().isEmpty())
+                continue;
+            const int lineHeight = label->fontMetrics().lineSpacing();
+            const int lines = label->height() < 2 * lineHeight ? 1 : label->height() / lineHeight;
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
+                                                                   Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= lines * lineHeight + 1, qPrintable(label->text()));
+        }
+    }
+
+    // What a mouse cannot reach, an assistive tool's press cannot either: the arrows of a hidden page do nothing.
+    void aHiddenArrowCannotBePressed()
+    {
+        GameFixture game;
+        game.start();
+        game.openLevel(Level::Easy);
+        game.forward(ScreenName::Easy1);
+        for (const char *arrow : {"Image8", "Image9"}) {
+            Picture &hidden = game.screen(ScreenName::Easy1).image(QLatin1String(arrow));
+            QAccessible::queryAccessibleInterface(&hidden)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Easy2")});
+        QCOMPARE(game.loadedScreens(), (QStringList {"Easy1", "Easy2"}));
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "ScreensTest.moc"
