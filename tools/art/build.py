@@ -18,7 +18,7 @@ PICTURE_DIR = ROOT / 'screens' / 'pictures'
 DESKTOP_DIR = ROOT / 'desktop' / 'icons'
 
 # The game shows each picture drawn at twice the size, as name@2x.gif, on a screen scaled by 2 or more.
-SCALES = (1,)
+SCALES = (1, 2)
 
 # matte is the colour of the screen the picture lies on; clear lists the areas (at 1x, right and bottom
 # excluded, None for the picture's edge) that stay see-through.
