@@ -127,6 +127,18 @@ def shoot_music_warning(program, workspace, camera):
         check(game.wait_exit() == 0, "the program did not end cleanly")
 
 
+def shoot_at_twice_the_size(program, workspace, camera):
+    """The level menu on a screen scaled by 2, with its pictures drawn at twice the size."""
+    def doubled(rect):
+        return [2 * value for value in rect]
+    with Game(program, workspace / "at-2x", audio_driver="dummy", extra_env={"QT_SCALE_FACTOR": "2"}) as game:
+        click(wait_window(TITLE, timeout=20), doubled(CONTINUE))
+        menu = move_on(TITLE, MENU)
+        camera.shoot("level-menu-2x", menu)
+        click(menu, doubled(EXIT))
+        check(game.wait_exit() == 0, "the program did not end cleanly")
+
+
 def main():
     program, folder = sys.argv[1], Path(sys.argv[2])
     require_tools("Xvfb", "xdotool", "xwininfo", "xprop", "openbox", "wmctrl", "import", "convert",
@@ -137,11 +149,13 @@ def main():
         scratch = Path(scratch)
         (scratch / "with-cues").mkdir()
         (scratch / "without-cues").mkdir()
+        (scratch / "at-2x").mkdir()
         camera = Camera(folder, scratch)
         try:
             with XServer(), WindowManager():
                 shoot_game(program, scratch, camera)
                 shoot_music_warning(program, scratch, camera)
+                shoot_at_twice_the_size(program, scratch, camera)
         except Failure as failure:
             sys.exit(f"screenshots: {failure}")
     print(f"{len(camera.taken)} screenshots in {folder} ({time.monotonic() - started:.0f} s)")
