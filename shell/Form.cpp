@@ -149,7 +149,7 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     widget->setFont(screenFont(control.font.value_or(Font {})));
     QRect rect = pixelRect(control.geometry);
     if (auto *picture = qobject_cast<Picture *>(widget); picture && !picture->pixmap().isNull())
-        rect.setSize(picture->pixmap().size()); // pictures never stretch
+        rect.setSize(picture->pixmap().deviceIndependentSize().toSize()); // pictures never stretch
     widget->setGeometry(rect);
     if (!control.visible)
         widget->hide();

@@ -7,11 +7,30 @@
 
 namespace pelmaroos::shell {
 
+namespace {
+
+// A screen scaled up shows the art drawn at twice the size (name@2x.gif beside name.gif) at the picture's own
+// logical size, where the picture at 1x would be blown up and soft. QPixmap does not look for it as QIcon does.
+QPixmap pictureFor(const QString &resource, qreal devicePixelRatio)
+{
+    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+    if (devicePixelRatio > 1 && dot > 0) {
+        QPixmap sharp(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(resource);
+}
+
+} // namespace
+
 Picture::Picture(const QString &resource, QWidget *parent)
     : QLabel(parent)
 {
     installPictureAccessibility();
-    setPixmap(QPixmap(resource));
+    setPixmap(pictureFor(resource, devicePixelRatio()));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
