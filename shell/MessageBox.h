@@ -20,6 +20,9 @@ public:
 // The application title, which a message box without a title of its own carries.
 inline const QString applicationTitle = QStringLiteral("Pelmaroos");
 
-void MsgBox(MessageBoxService &boxes, const QString &prompt, MessageStyle style, const QString &title = {});
+inline void MsgBox(MessageBoxService &boxes, const QString &prompt, MessageStyle style, const QString &title = {})
+{
+    boxes.show(prompt, style, title.isEmpty() ? applicationTitle : title);
+}
 
 } // namespace pelmaroos::shell

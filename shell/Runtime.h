@@ -11,7 +11,12 @@ namespace pelmaroos::shell {
 class Runtime final
 {
 public:
-    Runtime(MessageBoxService &messageBoxes, SoundService &sound, QString applicationFolder);
+    Runtime(MessageBoxService &messageBoxes, SoundService &sound, QString applicationFolder)
+        : m_messageBoxes(messageBoxes)
+        , m_sound(sound)
+        , m_applicationFolder(std::move(applicationFolder))
+    {
+    }
 
     ScreenRegistry &screens() { return m_screens; }
     Screen &screen(ScreenName name) { return m_screens.screen(name); }
