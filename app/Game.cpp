@@ -2,9 +2,9 @@
 
 #include "results/ResultScreens.h"
 #include "screens/Layouts.h"
-#include "shell/ExitAll.h"
+#include "shell/StartUpAndExit.h"
 #include "shell/LevelMenu.h"
-#include "shell/TitleScreen.h"
+#include "shell/StartUpAndExit.h"
 
 namespace pelmaroos::app {
 

@@ -3,7 +3,7 @@
 
 #include "screens/QuestionPageTable.h"
 #include "shell/Conversions.h"
-#include "shell/ExitAll.h"
+#include "shell/StartUpAndExit.h"
 #include "shell/Runtime.h"
 #include "shell/SoundCues.h"
 

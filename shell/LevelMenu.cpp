@@ -1,6 +1,6 @@
 #include "shell/LevelMenu.h"
 
-#include "shell/ExitAll.h"
+#include "shell/StartUpAndExit.h"
 #include "shell/MessageBox.h"
 #include "shell/Runtime.h"
 

@@ -1,6 +1,6 @@
-#include "shell/TitleScreen.h"
+// SPDX-License-Identifier: MIT
+#include "shell/StartUpAndExit.h"
 
-#include "shell/ExitAll.h"
 #include "shell/Runtime.h"
 #include "shell/SoundCues.h"
 
@@ -33,6 +33,14 @@ ScreenBehaviour titleScreenBehaviour(Runtime &runtime)
     return bindProcedures(runtime, {"PreMain_Form_Load", PreMain_Form_Load},
                           {{"PreMain_cmdContinue_Click", PreMain_cmdContinue_Click},
                            {"PreMain_Command1_Click", PreMain_Command1_Click}});
+}
+
+void ExitAll(Runtime &runtime)
+{
+    // Screens never used are created only to be unloaded: nothing loads, so nothing resets or plays.
+    for (ScreenName name : exitOrder)
+        runtime.screen(name).unload();
+    PlayCue(runtime, cues::doh);
 }
 
 } // namespace pelmaroos::shell

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "shell/ScreenBehaviour.h"
 #include "shell/ScreenName.h"
 
 #include <array>
@@ -7,6 +9,15 @@
 namespace pelmaroos::shell {
 
 class Runtime;
+
+// What the program does when it starts: show the title screen.
+void StartUp(Runtime &runtime);
+
+void PreMain_Form_Load(Runtime &runtime);
+void PreMain_cmdContinue_Click(Runtime &runtime);
+void PreMain_Command1_Click(Runtime &runtime);
+
+ScreenBehaviour titleScreenBehaviour(Runtime &runtime);
 
 // Each level's pages and result screen, level by level, then the menu, the title screen and zzzExtra.
 inline constexpr std::array<ScreenName, screenCount> exitOrder = {
