@@ -5,7 +5,7 @@
 
 namespace pelmaroos::screens {
 
-// The design-time layout of a screen, in twips.
+// The layout a screen starts from each time it loads, in twips.
 shell::FormDescription layoutOf(shell::ScreenName screen);
 
 shell::FormDescription titleScreenLayout();

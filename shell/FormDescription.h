@@ -27,7 +27,7 @@ enum class SystemColour {
     ButtonText = 18,
 };
 
-// A colour as designed: an exact RGB value or a system colour.
+// A control's colour: an exact RGB value, or a system colour that follows the desktop's scheme.
 struct Colour {
     std::optional<SystemColour> system;
     QRgb rgb = 0;

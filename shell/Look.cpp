@@ -30,7 +30,7 @@ void applyLook()
     // One style everywhere, so every caption measures the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    // The screens are designed in a font Linux lacks; Liberation Sans has close metrics.
+    // The screens are laid out for "MS Sans Serif", which Linux lacks; Liberation Sans has close metrics.
     QFont::insertSubstitution(designFontFamily, QStringLiteral("Liberation Sans"));
 }
 

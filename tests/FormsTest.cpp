@@ -29,12 +29,12 @@ private:
     {
         const ControlId frame {QStringLiteral("Frame1"), 0};
         return {
-            .caption = QStringLiteral("Design caption"),
+            .caption = QStringLiteral("Layout caption"),
             .width = 3000,
             .height = 1500,
             .controls = {
                 {.type = ControlType::Label, .id = {QStringLiteral("Label1")}, .geometry = {0, 0, 1500, 255},
-                 .caption = QStringLiteral("design")},
+                 .caption = QStringLiteral("as laid out")},
                 {.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = {0, 300, 600, 285},
                  .visible = false, .tabIndex = 2},
                 {.type = ControlType::CommandButton, .id = {QStringLiteral("Command1")},
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(a().caption(), QStringLiteral("changed"));
     }
 
-    void unloadReturnsToTheDesign()
+    void unloadReturnsToTheLayout()
     {
         a().show();
         a().textBox(QStringLiteral("Text1")).setText(QStringLiteral("4"));
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(!a().isLoaded());
         QCOMPARE(&registry->screen(ScreenName::PreMain), &a());
 
-        QCOMPARE(a().caption(), QStringLiteral("Design caption"));
+        QCOMPARE(a().caption(), QStringLiteral("Layout caption"));
         QCOMPARE(loads, 2);
         QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
         QCOMPARE(a().option(QStringLiteral("Option1"), 0).value(), False);
