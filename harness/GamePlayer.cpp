@@ -24,19 +24,19 @@ shell::Screen &GamePlayer::screen(ScreenName name)
 
 QStringList GamePlayer::loadedScreens()
 {
-    QStringList names;
-    for (ScreenName name : shell::allScreens) {
-        if (m_game.runtime().screens().isCreated(name) && screen(name).isLoaded())
-            names.append(shell::formName(name));
-    }
-    return names;
+    return screensWhere(&shell::Screen::isLoaded);
 }
 
 QStringList GamePlayer::visibleScreens()
 {
+    return screensWhere(&shell::Screen::isVisible);
+}
+
+QStringList GamePlayer::screensWhere(bool (shell::Screen::*test)() const)
+{
     QStringList names;
     for (ScreenName name : shell::allScreens) {
-        if (m_game.runtime().screens().isCreated(name) && screen(name).isVisible())
+        if (m_game.runtime().screens().isCreated(name) && (screen(name).*test)())
             names.append(shell::formName(name));
     }
     return names;

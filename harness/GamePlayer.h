@@ -33,6 +33,8 @@ public:
     void playLevel(screens::Level level, int total);
 
 private:
+    QStringList screensWhere(bool (shell::Screen::*test)() const);
+
     app::Game &m_game;
 };
 
