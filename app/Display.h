@@ -10,7 +10,7 @@ namespace pelmaroos::app {
 class DisplayCheck final
 {
 public:
-    DisplayCheck(int argc, char *argv[]);
+    DisplayCheck();
     ~DisplayCheck();
     DisplayCheck(const DisplayCheck &) = delete;
     DisplayCheck &operator=(const DisplayCheck &) = delete;

@@ -13,12 +13,17 @@ using namespace pelmaroos;
 
 int main(int argc, char *argv[])
 {
-    const app::DisplayCheck display(argc, argv);
+    const app::DisplayCheck display;
     if (!display.passed())
         return 1;
     // Created first, so that the sound device opens while the toolkit starts.
     shell::SoundModule sound;
-    QApplication application(argc, argv);
+    // The program has no command line: the toolkit is handed the program's name alone, so that none of its
+    // own options (-platform, -display, -qwindowtitle...) reaches it.
+    char defaultName[] = "pelmaroos-trivia";
+    char *toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : defaultName, nullptr};
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.pelmaroos.trivia"));
