@@ -202,6 +202,48 @@ private slots:
             QCOMPARE(depth("Label1") > depth(picture), scoreInFront);
         QVERIFY(depth("Command1") > depth("Image1") || name == ScreenName::HardAbout);
     }
+
+    // Inside its border a question frame is the button face of its question label, and the title screen's
+    // Continue the grey of the screen: one flat colour each. A pressed button darkens.
+    void facesAreFlat_data()
+    {
+        QTest::addColumn<ScreenName>("name");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("a question frame") << ScreenName::Medium2 << QStringLiteral("Frame1(3)")
+                                          << resolve(Colour::of(SystemColour::ButtonFace));
+        QTest::newRow("Continue") << ScreenName::PreMain << QStringLiteral("cmdContinue") << QColor(128, 128, 128);
+    }
+
+    void facesAreFlat()
+    {
+        QFETCH(ScreenName, name);
+        QFETCH(QString, control);
+        QFETCH(QColor, face);
+        const Form form(screens::layoutOf(name), {});
+        auto *widget = form.window().findChild<QWidget *>(control);
+        auto *button = qobject_cast<QPushButton *>(widget);
+        if (button)
+            button->setText({}); // the face alone
+        auto colours = [widget] {
+            const QImage image = widget->grab().toImage();
+            const QRect inside = widget->contentsRect().marginsRemoved({6, 6, 6, 6});
+            QStringList found;
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                for (int x = inside.left(); x <= inside.right(); ++x) {
+                    if (!widget->childAt(x, y) && !found.contains(image.pixelColor(x, y).name()))
+                        found.append(image.pixelColor(x, y).name());
+                }
+            }
+            return found;
+        };
+        QCOMPARE(colours(), QStringList {face.name()});
+        if (button) {
+            button->setDown(true);
+            QCOMPARE(colours().size(), 1);
+            QVERIFY(colours() != QStringList {face.name()});
+        }
+    }
 };
 
 QTEST_MAIN(LayoutTest)
