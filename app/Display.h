@@ -17,6 +17,8 @@ public:
 
     // Whether the program can go on.
     bool passed() const { return m_passed; }
+    // The open display; null when Qt is not going to use X11.
+    xcb_connection_t *connection() const { return m_passed ? m_connection : nullptr; }
 
 private:
     xcb_connection_t *m_connection = nullptr;

@@ -1,3 +1,4 @@
+#include "app/BareSession.h"
 #include "app/Display.h"
 #include "app/Game.h"
 #include "screens/Pictures.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     const app::DisplayCheck display;
     if (!display.passed())
         return 1;
+    app::settleBareSession(display.connection());
     // Created first, so that the sound device opens while the toolkit starts.
     shell::SoundModule sound;
     // The program has no command line: the toolkit is handed the program's name alone, so that none of its

@@ -373,6 +373,7 @@ class Game:
         self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver, SDL_DISKAUDIOFILE=str(self.audio),
                         XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
         self.env.update(self.extra_env)
+        self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
         with open(self.log, "wb") as log:
             self.process = subprocess.Popen(self.command, cwd=self.working_directory, env=self.env,
                                             stdout=log, stderr=subprocess.STDOUT)
