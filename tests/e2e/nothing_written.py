@@ -133,9 +133,12 @@ def self_check(workspace):
 
 def left_running(log):
     """What still runs of the processes the traced program started, once the program itself has ended."""
-    program = log.read_text(errors="replace").split(" ", 1)[0]
-    poll("the program to end", lambda: f"{program} +++ exited" in log.read_text(errors="replace"), timeout=10)
-    pids = {line.split(" ", 1)[0] for line in log.read_text(errors="replace").splitlines()} - {program}
+    def traced():
+        return [(line + " ").split(" ", 1) for line in log.read_text(errors="replace").splitlines()]
+    program = traced()[0][0]
+    poll("the program to end",
+         lambda: any(pid == program and rest.lstrip().startswith("+++") for pid, rest in traced()), timeout=10)
+    pids = {pid for pid, _ in traced()} - {program}
     running = {}
     for pid in pids:
         try:
