@@ -38,7 +38,7 @@ def check_size_and_centring(window, size, what):
 def start_up_menu_and_help(program, workspace):
     """Under a window manager, with toolkit options on the command line that the program ignores."""
     arguments = ("-platform", "offscreen", "-display", ":0", "-qwindowtitle", "Changed", "-qwindowgeometry",
-                 "300x200+10+10", "-reverse")
+                 "300x200+10+10")
     with XServer(), WindowManager(), Game(program, workspace, arguments=arguments) as game:
         title = wait_window(TITLE, timeout=20)
         check_size_and_centring(title, (730, 267), "title screen")
