@@ -10,13 +10,15 @@ namespace pelmaroos::app {
 class DisplayCheck final
 {
 public:
-    DisplayCheck(int argc, char *argv[]);
+    DisplayCheck();
     ~DisplayCheck();
     DisplayCheck(const DisplayCheck &) = delete;
     DisplayCheck &operator=(const DisplayCheck &) = delete;
 
     // Whether the program can go on.
     bool passed() const { return m_passed; }
+    // The open display; null when Qt is not going to use X11.
+    xcb_connection_t *connection() const { return m_passed ? m_connection : nullptr; }
 
 private:
     xcb_connection_t *m_connection = nullptr;

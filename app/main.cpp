@@ -1,3 +1,4 @@
+#include "app/BareSession.h"
 #include "app/Display.h"
 #include "app/Game.h"
 #include "app/Version.h"
@@ -14,12 +15,18 @@ using namespace pelmaroos;
 
 int main(int argc, char *argv[])
 {
-    const app::DisplayCheck display(argc, argv);
+    const app::DisplayCheck display;
     if (!display.passed())
         return 1;
+    app::settleBareSession(display.connection());
     // Created first, so that the sound device opens while the toolkit starts.
     shell::SoundModule sound;
-    QApplication application(argc, argv);
+    // The program has no command line: the toolkit is handed the program's name alone, so that none of its
+    // own options (-platform, -display, -qwindowtitle...) reaches it.
+    char defaultName[] = "pelmaroos-trivia";
+    char *toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : defaultName, nullptr};
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QLatin1String(app::version));
     QApplication::setDesktopFileName(QStringLiteral("org.example.pelmaroos.trivia"));

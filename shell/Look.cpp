@@ -1,9 +1,11 @@
 #include "shell/Look.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace pelmaroos::shell {
 
@@ -23,12 +25,65 @@ QPalette::ColorRole roleOf(SystemColour colour)
     return QPalette::Window;
 }
 
+// Fusion, with the faces of buttons and frames in one flat colour: its gradients and the tint it lays over a
+// frame's inside would set them apart from the labels and the screen around them. A pressed button darkens
+// and the focused one is outlined in the highlight colour.
+class FlatStyle final : public QProxyStyle
+{
+public:
+    FlatStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_PanelButtonCommand && element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QPalette &palette = option->palette;
+        QRectF outline = option->rect;
+        QColor face = Qt::transparent;
+        QColor line = palette.color(QPalette::Window).darker(140);
+        qreal lineWidth = 1;
+        if (element == PE_PanelButtonCommand) {
+            const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+            const bool focused = (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
+            const bool isDefault = button && (button->features & QStyleOptionButton::DefaultButton);
+            const bool down = option->state & (State_Sunken | State_On);
+            face = down ? palette.color(QPalette::Button).darker(110) : palette.color(QPalette::Button);
+            if (focused || isDefault) {
+                line = palette.color(QPalette::Highlight).darker(125);
+                lineWidth = 2;
+            }
+        } else {
+            // A frame's line runs round it just below its caption.
+            const int caption = qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                                     option->fontMetrics.height());
+            outline = widget ? QRectF(widget->rect()) : outline;
+            outline.setTop(outline.top() + caption + captionGap);
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(line, lineWidth));
+        painter->setBrush(face);
+        const qreal inset = lineWidth / 2;
+        painter->drawRoundedRect(outline.adjusted(inset, inset, -inset, -inset), 2.0, 2.0);
+        painter->restore();
+    }
+
+private:
+    static constexpr int captionGap = 3;
+};
+
 } // namespace
 
 void applyLook()
 {
     // One style everywhere, so every caption measures the same on every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FlatStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     // The screens are laid out for "MS Sans Serif", which Linux lacks; Liberation Sans has close metrics.
     QFont::insertSubstitution(designFontFamily, QStringLiteral("Liberation Sans"));

@@ -1,5 +1,8 @@
 #include "shell/OptionButton.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 namespace pelmaroos::shell {
 
 OptionButton::OptionButton(const QString &caption, QWidget *parent)
@@ -25,6 +28,19 @@ void OptionButton::setValue(TruthValue value)
     setChecked(false);
     setAutoExclusive(true);
     updateTabStops();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    QRadioButton::keyPressEvent(event);
+    // The toolkit moves the choice along with the focus only once a choice is made; the first arrow key
+    // chooses too.
+    const int key = event->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+        return;
+    auto *landed = qobject_cast<OptionButton *>(QApplication::focusWidget());
+    if (landed && landed != this && landed->parentWidget() == parentWidget() && !landed->isChecked())
+        landed->click();
 }
 
 void OptionButton::updateTabStops()

@@ -7,7 +7,7 @@
 namespace pelmaroos::shell {
 
 // One choice of a frame. Choosing it clears the other options of its frame; the frame is one tab stop,
-// taken by its chosen option (or its first when none is chosen).
+// taken by its chosen option (or its first when none is chosen), and the arrow keys move the choice.
 class OptionButton final : public QRadioButton
 {
     Q_OBJECT
@@ -17,6 +17,9 @@ public:
 
     TruthValue value() const;
     void setValue(TruthValue value);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateTabStops();

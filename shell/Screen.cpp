@@ -4,6 +4,7 @@
 #include "shell/Picture.h"
 #include "shell/ScreenRegistry.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,45 @@
 #include <QScreen>
 
 namespace pelmaroos::shell {
+
+namespace {
+
+// Centres a window on the screen, frame included. A window manager puts its frame round a window only
+// once the window is on view, so the window is centred again when its frame turns up.
+class Centring final : public QObject
+{
+public:
+    explicit Centring(QWidget &window)
+        : QObject(&window)
+        , m_window(window)
+    {
+        centre();
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move && m_window.frameGeometry() != m_window.geometry()) {
+            m_window.removeEventFilter(this);
+            centre();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void centre()
+    {
+        QRect frame = m_window.frameGeometry();
+        frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+        m_window.move(frame.topLeft());
+    }
+
+    QWidget &m_window;
+};
+
+} // namespace
 
 Screen::Screen(ScreenName name, ScreenRegistry &registry)
     : m_name(name)
@@ -30,11 +70,8 @@ void Screen::show()
     ScreenWindow &window = form().window();
     if (!m_shownSinceLoad) {
         m_shownSinceLoad = true;
-        if (m_registry.layout(m_name).centred) {
-            QRect frame({}, window.size());
-            frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-            window.move(frame.topLeft());
-        }
+        if (m_registry.layout(m_name).centred)
+            new Centring(window);
         if (QWidget *first = m_form->firstInTabOrder())
             first->setFocus();
     }

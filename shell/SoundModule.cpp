@@ -87,6 +87,8 @@ bool SoundModule::play(const QString &path)
     awaitOpening();
     if (!openDevice())
         return false;
+    // A new cue replaces the one playing, and one that cannot be played leaves silence in its place.
+    SDL_ClearQueuedAudio(m_device);
     std::optional<QByteArray> file = readCue(path, maxCueBytes);
     if (!file)
         return false;
@@ -125,15 +127,13 @@ bool SoundModule::play(const QString &path)
         size = Uint32(cvt.len_cvt);
     }
 
-    // A new cue replaces the one playing.
-    SDL_ClearQueuedAudio(m_device);
     return SDL_QueueAudio(m_device, samples, size) == 0;
 }
 
 void SoundModule::finishPlaying(std::chrono::milliseconds limit)
 {
     awaitOpening();
-    if (m_device == 0)
+    if (m_device == 0 || SDL_GetQueuedAudioSize(m_device) == 0)
         return;
     QElapsedTimer elapsed;
     elapsed.start();

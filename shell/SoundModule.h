@@ -22,7 +22,8 @@ public:
 
     bool play(const QString &path) override;
 
-    // Lets the cue that is still playing run to its end, for at most the given time.
+    // Lets the cue that is still playing run to its end, for at most the given time; returns at once when
+    // nothing plays.
     void finishPlaying(std::chrono::milliseconds limit);
 
     // A cue larger than this, as a file, once decoded or while converted, is treated as unplayable.

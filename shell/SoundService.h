@@ -5,7 +5,7 @@
 namespace pelmaroos::shell {
 
 // Starts a wave file playing in the background, replacing whatever was playing, and returns at once.
-// False when nothing could be played.
+// False when nothing could be played; whatever was playing has stopped then as well.
 class SoundService
 {
 public:

@@ -306,19 +306,37 @@ private slots:
         QCOMPARE(stops, expected << quit);
     }
 
+    // With or without a choice made, an arrow key chooses the option it moves to, in that frame alone.
+    void arrowKeysMoveTheChoiceInsideAFrame_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("Down from a choice") << 1 << 1 << int(Qt::Key_Down) << 2;
+        QTest::newRow("Down, nothing chosen") << 0 << 1 << int(Qt::Key_Down) << 2;
+        QTest::newRow("Up, nothing chosen") << 0 << 3 << int(Qt::Key_Up) << 2;
+    }
+
     void arrowKeysMoveTheChoiceInsideAFrame()
     {
+        QFETCH(int, chosen);
+        QFETCH(int, focused);
+        QFETCH(int, key);
+        QFETCH(int, expected);
         GameFixture game;
         game.start();
         goTo(game, ScreenName::Easy1);
-        game.choose(ScreenName::Easy1, 2, 1);
+        if (chosen)
+            game.choose(ScreenName::Easy1, 2, chosen);
         Screen &page = game.screen(ScreenName::Easy1);
         page.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page.window()));
-        page.option(QStringLiteral("Option1"), 2).setFocus();
-        QTest::keyClick(&page.option(QStringLiteral("Option1"), 2), Qt::Key_Down);
-        QCOMPARE(page.option(QStringLiteral("Option2"), 2).value(), True);
-        QCOMPARE(page.option(QStringLiteral("Option1"), 2).value(), False);
+        OptionButton &start = page.option(QStringLiteral("Option%1").arg(focused), 2);
+        start.setFocus();
+        QTest::keyClick(&start, Qt::Key(key));
+        for (int option = 1; option <= 3; ++option)
+            QCOMPARE(page.option(QStringLiteral("Option%1").arg(option), 2).value(), option == expected ? True : False);
         QCOMPARE(page.option(QStringLiteral("Option1"), 3).value(), False);
     }
 };

@@ -196,6 +196,18 @@ private slots:
         }
     }
 
+    // Faces are flat, so a pressed button must show itself by its colour.
+    void aPressedButtonDarkens()
+    {
+        GameFixture game;
+        game.start();
+        auto *button = game.screen(ScreenName::PreMain).window().findChild<QPushButton *>(QStringLiteral("cmdContinue"));
+        const QPoint inside(12, 12);
+        const QColor face = button->grab().toImage().pixelColor(inside);
+        button->setDown(true);
+        QVERIFY(button->grab().toImage().pixelColor(inside).lightness() < face.lightness());
+    }
+
     // What a mouse cannot reach, an assistive tool's press cannot either: the arrows of a hidden page do nothing.
     void aHiddenArrowCannotBePressed()
     {

@@ -205,6 +205,16 @@ def geometry(window):
     return (value["Absolute upper-left X"], value["Absolute upper-left Y"], value["Width"], value["Height"])
 
 
+def frame_geometry(window):
+    """(x, y, width, height) of the window with the frame its window manager put round it; None before it has one."""
+    extents = re.findall(r"\d+", run("xprop", "-id", window, "_NET_FRAME_EXTENTS").partition("=")[2])
+    if not extents:
+        return None
+    left, right, top, bottom = map(int, extents)
+    x, y, width, height = geometry(window)
+    return x - left, y - top, width + left + right, height + top + bottom
+
+
 def point(window, twips_x, twips_y):
     x, y, _, _ = geometry(window)
     return x + round(twips_x / TWIPS_PER_PIXEL), y + round(twips_y / TWIPS_PER_PIXEL)
@@ -329,7 +339,8 @@ class Game:
     """The built program and its cues copied into a folder with a blank and non-ASCII letters, started with
     another working directory, playing through SDL's disk driver."""
 
-    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="disk", extra_env=None):
+    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="disk", extra_env=None,
+                 arguments=()):
         source = Path(program).parent
         self.workspace = Path(workspace)
         self.folder = self.workspace / APPLICATION_FOLDER
@@ -351,7 +362,7 @@ class Game:
         self.audio = self.workspace / "audio.raw"
         self.cues = Cues(self.audio, source)
         self.log = self.workspace / "program.log"
-        self.command = [*command_prefix, str(self.program)]
+        self.command = [*command_prefix, str(self.program), *arguments]
         self.audio_driver = audio_driver
         self.extra_env = extra_env or {}
         self.process = None
@@ -362,6 +373,7 @@ class Game:
         self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver, SDL_DISKAUDIOFILE=str(self.audio),
                         XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
         self.env.update(self.extra_env)
+        self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
         with open(self.log, "wb") as log:
             self.process = subprocess.Popen(self.command, cwd=self.working_directory, env=self.env,
                                             stdout=log, stderr=subprocess.STDOUT)

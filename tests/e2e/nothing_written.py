@@ -1,15 +1,19 @@
-"""A whole game under strace writes no file, talks to nothing but the X server and reads only the system's files
-and its own cues: python3 nothing_written.py nothing-written PROGRAM."""
+"""A whole game under strace writes no file, talks to nothing but the X server, reads only the system's files
+and its own cues, and leaves no process running, in a desktop's session and in a bare one:
+python3 nothing_written.py nothing-written|nothing-written-bare PROGRAM."""
 
 import codecs
+import os
 import re
+import signal
 import subprocess
 import sys
 from pathlib import Path
 
 from harness import (
     CONTINUE, CUES, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, RESULT_GO_ON, SKIP, TITLE, XServer, check, click,
-    main, move_on, page_title, play_level, press_return_in, require_tools, result_title, wait_gone, wait_window,
+    main, move_on, page_title, play_level, poll, press_return_in, require_tools, result_title, wait_gone,
+    wait_window,
 )
 
 # What the program may open by name besides its own file and its nine cues, and why:
@@ -22,6 +26,8 @@ from harness import (
 # /var/lib/dbus/machine-id  libdbus reads the machine's id before it asks for the session bus
 # Anything else, the working directory and $HOME above all, is a finding; so is any write outside /dev.
 SYSTEM_FOLDERS = ("/usr/", "/lib/", "/lib64/", "/etc/", "/proc/", "/sys/", "/dev/", "/var/cache/fontconfig/")
+# The name service cache, which the C library asks for the user's name when it runs.
+NAME_SERVICE = ("/var/run/nscd/socket", "/run/nscd/socket")
 SYSTEM_FILES = ("/var/lib/dbus/machine-id",)
 WRITE_FLAGS = ("O_WRONLY", "O_RDWR", "O_CREAT", "O_TRUNC", "O_APPEND", "O_TMPFILE")
 # Calls that make, remove, rename or change a file whatever they return.
@@ -87,16 +93,18 @@ def findings(log, allowed_files, runtime_folder, x_socket, session_bus):
             peer = re.search(r'sun_path=@?"((?:[^"\\]|\\.)*)"', arguments)
             peer = unescape(peer.group(1)) if peer else arguments
             # The X server's socket is the one peer; the session bus address the test gave has nothing behind it,
-            # as on a desktop whose bus Qt asks whether a screen reader runs.
-            (allowed if call == "connect" and peer in (x_socket, session_bus) else found).append(
+            # as on a desktop whose bus Qt asks whether a screen reader runs; the name service only answers.
+            (allowed if call == "connect" and peer in (x_socket, session_bus, *NAME_SERVICE) else found).append(
                 f"{call} to {peer} = {result}{rest}")
             continue
         path = path_of(arguments, rest, call)
         if path is None:
             continue
         if call in CHANGING_CALLS:
-            # Qt makes sure the runtime folder it was given exists; it does, so nothing is made.
-            if call == "mkdir" and path == runtime_folder and result == -1 and "EEXIST" in rest:
+            # Qt makes sure the runtime folder it was given exists; it does, so nothing is made. Without one it
+            # tries the temporary folder, which the game points at /dev/null, where no folder can be made.
+            made_nothing = result == -1 and (path == runtime_folder and "EEXIST" in rest or path.startswith("/dev/"))
+            if call == "mkdir" and made_nothing:
                 allowed.append(f"{call} {path} = {result}{rest}")
                 continue
             found.append(f"{call} {path} = {result}{rest}")
@@ -123,13 +131,37 @@ def self_check(workspace):
         check(any(line.startswith(expected) for line in found), f"the check missed '{expected}' in {found}")
 
 
-def nothing_written(program, workspace):
+def left_running(log):
+    """What still runs of the processes the traced program started, once the program itself has ended."""
+    def traced():
+        return [(line + " ").split(" ", 1) for line in log.read_text(errors="replace").splitlines()]
+    program = traced()[0][0]
+    poll("the program to end",
+         lambda: any(pid == program and rest.lstrip().startswith("+++") for pid, rest in traced()), timeout=10)
+    pids = {pid for pid, _ in traced()} - {program}
+    running = {}
+    for pid in pids:
+        try:
+            running[int(pid)] = Path(f"/proc/{pid}/cmdline").read_bytes().replace(b"\0", b" ").decode().strip()
+        except (OSError, ValueError):
+            pass  # ended
+    for pid in running:
+        os.kill(pid, signal.SIGTERM)
+    return running
+
+
+def nothing_written(program, workspace, bare=False):
+    """A desktop's session, whose bus the test stands in for with an address that has nothing behind it, or a
+    bare one that names neither a runtime folder nor a bus."""
     self_check(workspace)
     log = workspace / "strace.log"
     session_bus = str(workspace / "no-session-bus")
-    with XServer() as server, Game(program, workspace, audio_driver="dummy",
-                                   command_prefix=(*STRACE, "-o", str(log)),
-                                   extra_env={"DBUS_SESSION_BUS_ADDRESS": f"unix:path={session_bus}"}) as game:
+    session = {"DBUS_SESSION_BUS_ADDRESS": f"unix:path={session_bus}"}
+    if bare:
+        (workspace / "tmp").mkdir()
+        session = {"XDG_RUNTIME_DIR": None, "DBUS_SESSION_BUS_ADDRESS": None, "TMPDIR": str(workspace / "tmp")}
+    with XServer() as server, Game(program, workspace, audio_driver="dummy", command_prefix=(*STRACE, "-o", str(log)),
+                                   extra_env=session) as game:
         title = wait_window(TITLE, timeout=30)
         click(title, CONTINUE)
         menu = move_on(TITLE, MENU)
@@ -145,6 +177,8 @@ def nothing_written(program, workspace):
             move_on(result_title(level, totals[level]), MENU if level == "Hard" else page_title(
                 {"Easy": "Medium", "Medium": "Hard"}[level], 1))
         click(wait_window(MENU), EXIT)
+        running = left_running(log)
+        check(not running, "the program left running: " + "; ".join(running.values()))
         check(game.wait_exit(timeout=10) == 0, f"the program ended with status {game.process.returncode}")
         display_number = server.display.lstrip(":")
 
@@ -169,4 +203,5 @@ if __name__ == "__main__":
     if subprocess.run(["strace", "-o", "/dev/null", "/bin/true"], capture_output=True).returncode != 0:
         print("SKIP: strace cannot trace processes here (ptrace is not permitted).")
         sys.exit(SKIP)
-    main({"nothing-written": nothing_written})
+    main({"nothing-written": nothing_written,
+          "nothing-written-bare": lambda program, workspace: nothing_written(program, workspace, bare=True)})

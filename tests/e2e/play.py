@@ -5,9 +5,9 @@ import sys
 from harness import (
     CONTINUE, EXIT, Game, HELP, LEFT_ARROW, LEVEL_BUTTONS, MENU, PAGE_QUIT, RESULT_GO_ON, RESULT_QUIT,
     RESULT_SMALL_QUIT, RIGHT_ARROW, SCREEN_SIZE, TITLE, WindowManager, XServer, all_windows, answer, band_cue,
-    check, choices_for, click, geometry, main, move_on, page_title, play_level, poll, press_return_in,
-    require_tools, result_prefix, result_title, run, totals_plan, visible_titles, visible_windows, wait_gone,
-    wait_window,
+    check, choices_for, click, frame_geometry, geometry, main, move_on, page_title, play_level, poll,
+    press_return_in, require_tools, result_prefix, result_title, run, totals_plan, visible_titles, visible_windows,
+    wait_gone, wait_window,
 )
 
 
@@ -24,18 +24,29 @@ def quit_and_check_farewell(game, window, button):
     game.cues.wait_for("doh", timeout=2)
 
 
+def check_size_and_centring(window, size, what):
+    """The client area as designed, and the window centred on the screen with its frame."""
+    check(geometry(window)[2:] == size, f"the {what} is {geometry(window)[2:]}, not {size}")
+
+    def offset():
+        frame = frame_geometry(window)
+        return frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
+    poll(lambda: f"the framed {what} to be centred; it is {offset()} off",
+         lambda: offset() and all(abs(d) <= 1 for d in offset()), timeout=3)
+
+
 def start_up_menu_and_help(program, workspace):
-    with XServer(), Game(program, workspace) as game:
+    """Under a window manager, with toolkit options on the command line that the program ignores."""
+    arguments = ("-platform", "offscreen", "-display", ":0", "-qwindowtitle", "Changed", "-qwindowgeometry",
+                 "300x200+10+10")
+    with XServer(), WindowManager(), Game(program, workspace, arguments=arguments) as game:
         title = wait_window(TITLE, timeout=20)
-        x, y, width, height = geometry(title)
-        check((width, height) == (730, 267), f"the title screen is {width}x{height}, not 730x267")
-        centre_offset = (x + width / 2 - SCREEN_SIZE[0] / 2, y + height / 2 - SCREEN_SIZE[1] / 2)
-        check(all(abs(d) <= 1 for d in centre_offset), f"the title screen is {centre_offset} off the centre")
+        check_size_and_centring(title, (730, 267), "title screen")
         game.cues.wait_for("theme")
 
         click(title, CONTINUE)
         menu = move_on(TITLE, MENU)
-        check(geometry(menu)[2:] == (349, 283), f"the menu is {geometry(menu)[2:]}, not 349x283")
+        check_size_and_centring(menu, (349, 283), "menu")
         poll("the title screen to be unloaded after Continue", lambda: not all_windows(TITLE), timeout=5)
 
         click(menu, HELP)
@@ -190,6 +201,7 @@ SCENARIOS = {
 }
 
 if __name__ == "__main__":
-    window_manager = ["openbox", "wmctrl"] if sys.argv[1] == "close-through-frame" else []
+    framed = sys.argv[1] in ("close-through-frame", "start-up-menu-help")
+    window_manager = ["openbox", "wmctrl", "xprop"] if framed else []
     require_tools("Xvfb", "xdotool", "xwininfo", *window_manager)
     main(SCENARIOS)
