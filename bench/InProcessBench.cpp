@@ -9,22 +9,15 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 using namespace pelmaroos;
 using namespace pelmaroos::bench;
 using shell::ScreenName;
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::ranges::sort(values);
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 template<typename Step>
 double milliseconds(Step &&step)
@@ -35,9 +28,13 @@ double milliseconds(Step &&step)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void report(const char *key, double value)
+// Every sample on one line; run_bench.py takes the median and the spread.
+void report(const char *key, const std::vector<double> &samples)
 {
-    std::printf("%s %.4f\n", key, value);
+    std::printf("%s", key);
+    for (double sample : samples)
+        std::printf(" %.4f", sample);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -65,7 +62,7 @@ void benchPlayCue(const QTemporaryDir &folder)
         std::vector<double> times;
         for (int run = 0; run < 21; ++run)
             times.push_back(milliseconds([&] { sound.play(path); }));
-        report(key, median(times));
+        report(key, times);
     }
     std::vector<double> opening;
     for (int run = 0; run < 11; ++run) {
@@ -74,7 +71,7 @@ void benchPlayCue(const QTemporaryDir &folder)
         const double again = milliseconds([&] { fresh.play(oneSecond); });
         opening.push_back(first - again);
     }
-    report("startup_audio_ms", median(opening));
+    report("startup_audio_ms", opening);
 }
 
 struct PlayedGame {
@@ -99,7 +96,7 @@ void benchPageFlip()
         flips.push_back(milliseconds([&] { played.driver.click(ScreenName::Easy1, QStringLiteral("Image9")); }));
         played.driver.click(ScreenName::Easy2, QStringLiteral("Image11"));
     }
-    report("page_flip_ms", median(flips));
+    report("page_flip_ms", flips);
 }
 
 void benchLevel()
@@ -112,7 +109,7 @@ void benchLevel()
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    report("level_ms", median(levels));
+    report("level_ms", levels);
 }
 
 } // namespace

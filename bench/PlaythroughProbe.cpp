@@ -1,5 +1,5 @@
-// The game started as its program starts it; reports the title screen's first paint and, with
-// --playthrough, the peak memory after playing every level.
+// The game started as its program starts it, played through every level from its first paint on;
+// reports the peak memory.
 #include "GameDriver.h"
 #include "ProbeClock.h"
 #include "screens/Pictures.h"
@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -20,7 +19,6 @@ int main(int argc, char *argv[])
 {
     shell::SoundModule sound;
     QApplication application(argc, argv);
-    const bool playthrough = application.arguments().contains(QStringLiteral("--playthrough"));
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QStringLiteral("6.01.0002"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -30,15 +28,11 @@ int main(int argc, char *argv[])
     app::Game game(messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR));
     QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
 
-    FirstPaintWatcher watcher(QStringLiteral("Ardo's Pelmaroos Trivia!!!"), [&] {
-        const long long paint = monotonicNanoseconds();
-        QTimer::singleShot(0, [&, paint] {
-            if (playthrough)
-                GameDriver(game).playEverything();
-            std::printf("paint_ns %lld\nrss_kib %ld\n", paint, peakResidentKiB());
-            std::fflush(stdout);
-            _exit(0);
-        });
+    FirstPaintWatcher watcher([&] {
+        GameDriver(game).playEverything();
+        std::printf("rss_kib %ld\n", peakResidentKiB());
+        std::fflush(stdout);
+        _exit(0);
     });
     application.installEventFilter(&watcher);
     game.start();
