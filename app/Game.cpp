@@ -2,6 +2,7 @@
 
 #include "results/ResultScreens.h"
 #include "screens/Layouts.h"
+#include "screens/Pictures.h"
 #include "shell/ExitAll.h"
 #include "shell/LevelMenu.h"
 #include "shell/TitleScreen.h"
@@ -14,8 +15,10 @@ Game::Game(shell::MessageBoxService &messageBoxes, shell::SoundService &sound, Q
     : m_runtime(messageBoxes, sound, std::move(applicationFolder))
     , m_questionPages(m_runtime)
 {
+    // The program's icon is read before any screen loads.
+    screens::pictures::registerResources();
     for (ScreenName screen : shell::allScreens)
-        m_runtime.screens().define(screen, screens::layoutOf(screen), behaviourOf(screen));
+        m_runtime.screens().define(screen, [screen] { return screens::layoutOf(screen); }, behaviourOf(screen));
     // Closing any window through its frame ends the game as "Quit" does, so hidden screens never linger.
     m_runtime.screens().setCloseRequestProcedure([this] { shell::ExitAll(m_runtime); });
 }
