@@ -2,20 +2,48 @@
 
 #include "results/ResultScreens.h"
 #include "screens/Layouts.h"
-#include "shell/StartUpAndExit.h"
+#include "screens/Pictures.h"
 #include "shell/LevelMenu.h"
+#include "shell/Look.h"
 #include "shell/StartUpAndExit.h"
+
+#include <QFontMetrics>
+
+#include <atomic>
 
 namespace pelmaroos::app {
 
 using shell::ScreenName;
 
+namespace {
+
+// Qt reads the system's font configuration, lists the installed fonts and works out each family's
+// fallbacks when a window first draws text. Done on a second thread, for the screens' fonts, that
+// overlaps the making of the title screen's window and pictures instead of delaying its first paint.
+// Fonts are thread-safe in Qt; the font list and the fallbacks are kept for the whole program, so this is
+// needed once only.
+std::future<void> prepareFonts()
+{
+    static std::atomic_flag prepared;
+    if (prepared.test_and_set())
+        return {};
+    return std::async(std::launch::async, [] {
+        for (bool bold : {false, true})
+            QFontMetrics(shell::screenFont({.bold = bold})).height();
+    });
+}
+
+} // namespace
+
 Game::Game(shell::MessageBoxService &messageBoxes, shell::SoundService &sound, QString applicationFolder)
     : m_runtime(messageBoxes, sound, std::move(applicationFolder))
     , m_questionPages(m_runtime)
+    , m_fonts(prepareFonts())
 {
+    // The program's icon is read before any screen loads.
+    screens::pictures::registerResources();
     for (ScreenName screen : shell::allScreens)
-        m_runtime.screens().define(screen, screens::layoutOf(screen), behaviourOf(screen));
+        m_runtime.screens().define(screen, [screen] { return screens::layoutOf(screen); }, behaviourOf(screen));
     // Closing any window through its frame ends the game as "Quit" does, so hidden screens never linger.
     m_runtime.screens().setCloseRequestProcedure([this] { shell::ExitAll(m_runtime); });
 }

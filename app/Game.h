@@ -3,6 +3,8 @@
 #include "quiz/QuestionPages.h"
 #include "shell/Runtime.h"
 
+#include <future>
+
 namespace pelmaroos::app {
 
 // The whole game: fifteen screens with their layouts and event procedures, over the given message
@@ -23,6 +25,7 @@ private:
 
     shell::Runtime m_runtime;
     quiz::QuestionPages m_questionPages;
+    std::future<void> m_fonts;
 };
 
 } // namespace pelmaroos::app

@@ -1,14 +1,8 @@
 // The baseline: the smallest Qt Widgets program that shows one window of the title screen's size.
 // With --text it also shows a line of text, so that the cost of the font machinery can be told apart.
-#include "ProbeClock.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
-#include <unistd.h>
-
-using namespace pelmaroos::bench;
 
 int main(int argc, char *argv[])
 {
@@ -18,12 +12,6 @@ int main(int argc, char *argv[])
     window.resize(730, 267);
     if (application.arguments().contains(QStringLiteral("--text")))
         new QLabel(QStringLiteral("Welcome to the bare window"), &window);
-    FirstPaintWatcher watcher(window.windowTitle(), [] {
-        std::printf("paint_ns %lld\nrss_kib %ld\n", monotonicNanoseconds(), peakResidentKiB());
-        std::fflush(stdout);
-        _exit(0);
-    });
-    application.installEventFilter(&watcher);
     window.show();
     return QApplication::exec();
 }

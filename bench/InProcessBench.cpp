@@ -1,5 +1,5 @@
 // Timings taken inside one process: starting a cue, turning a page, playing a level, opening the device.
-#include "GameDriver.h"
+#include "harness/GamePlayer.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
 #include "shell/SoundModule.h"
@@ -9,22 +9,14 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 using namespace pelmaroos;
-using namespace pelmaroos::bench;
 using shell::ScreenName;
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::ranges::sort(values);
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 template<typename Step>
 double milliseconds(Step &&step)
@@ -35,9 +27,13 @@ double milliseconds(Step &&step)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void report(const char *key, double value)
+// Every sample on one line; run_bench.py takes the median and the spread.
+void report(const char *key, const std::vector<double> &samples)
 {
-    std::printf("%s %.4f\n", key, value);
+    std::printf("%s", key);
+    for (double sample : samples)
+        std::printf(" %.4f", sample);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -65,7 +61,7 @@ void benchPlayCue(const QTemporaryDir &folder)
         std::vector<double> times;
         for (int run = 0; run < 21; ++run)
             times.push_back(milliseconds([&] { sound.play(path); }));
-        report(key, median(times));
+        report(key, times);
     }
     std::vector<double> opening;
     for (int run = 0; run < 11; ++run) {
@@ -74,20 +70,19 @@ void benchPlayCue(const QTemporaryDir &folder)
         const double again = milliseconds([&] { fresh.play(oneSecond); });
         opening.push_back(first - again);
     }
-    report("startup_audio_ms", median(opening));
+    report("startup_audio_ms", opening);
 }
 
 struct PlayedGame {
     shell::QtMessageBox messageBoxes;
     shell::SoundModule sound;
     app::Game game {messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR)};
-    GameDriver driver {game};
+    harness::GamePlayer player {game};
 
     PlayedGame()
     {
         game.start();
-        driver.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
-        driver.click(ScreenName::Main, QStringLiteral("cmdEasy"));
+        player.openLevel(screens::Level::Easy);
     }
 };
 
@@ -96,10 +91,10 @@ void benchPageFlip()
     PlayedGame played;
     std::vector<double> flips;
     for (int flip = 0; flip < 1000; ++flip) {
-        flips.push_back(milliseconds([&] { played.driver.click(ScreenName::Easy1, QStringLiteral("Image9")); }));
-        played.driver.click(ScreenName::Easy2, QStringLiteral("Image11"));
+        flips.push_back(milliseconds([&] { played.player.forward(ScreenName::Easy1); }));
+        played.player.back(ScreenName::Easy2);
     }
-    report("page_flip_ms", median(flips));
+    report("page_flip_ms", flips);
 }
 
 void benchLevel()
@@ -108,11 +103,11 @@ void benchLevel()
     for (int run = 0; run < 21; ++run) {
         {
             PlayedGame played;
-            levels.push_back(milliseconds([&] { played.driver.playLevel(ScreenName::Easy1); }));
+            levels.push_back(milliseconds([&] { played.player.playLevel(screens::Level::Easy, 6); }));
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    report("level_ms", median(levels));
+    report("level_ms", levels);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -33,13 +34,14 @@ inline long peakResidentKiB()
     return peak;
 }
 
-// Calls back once, when the first window with the given title is about to be painted.
+// Calls back once, when the first top-level window has been painted. Its paint event starts the frame;
+// the frame, every control's text and pictures included, is finished and handed to the display by the
+// time the event loop turns again.
 class FirstPaintWatcher final : public QObject
 {
 public:
-    FirstPaintWatcher(QString title, std::function<void()> onFirstPaint)
-        : m_title(std::move(title))
-        , m_onFirstPaint(std::move(onFirstPaint))
+    explicit FirstPaintWatcher(std::function<void()> onFirstPaint)
+        : m_onFirstPaint(std::move(onFirstPaint))
     {
     }
 
@@ -48,14 +50,13 @@ protected:
     {
         if (m_onFirstPaint && event->type() == QEvent::Paint) {
             auto *widget = qobject_cast<QWidget *>(watched);
-            if (widget && widget->isWindow() && widget->windowTitle() == m_title)
-                std::exchange(m_onFirstPaint, {})();
+            if (widget && widget->isWindow())
+                QTimer::singleShot(0, this, std::exchange(m_onFirstPaint, {}));
         }
         return false;
     }
 
 private:
-    QString m_title;
     std::function<void()> m_onFirstPaint;
 };
 

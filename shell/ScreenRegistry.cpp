@@ -17,7 +17,12 @@ ScreenRegistry::~ScreenRegistry() = default;
 
 void ScreenRegistry::define(ScreenName name, FormDescription layout, ScreenBehaviour behaviour)
 {
-    m_definitions[slotOf(name)] = {std::move(layout), std::move(behaviour)};
+    m_definitions[slotOf(name)] = {{}, std::move(layout), std::move(behaviour)};
+}
+
+void ScreenRegistry::define(ScreenName name, LayoutBuilder layout, ScreenBehaviour behaviour)
+{
+    m_definitions[slotOf(name)] = {std::move(layout), std::nullopt, std::move(behaviour)};
 }
 
 void ScreenRegistry::setCloseRequestProcedure(Procedure procedure)
@@ -59,7 +64,10 @@ void ScreenRegistry::requestClose()
 
 const FormDescription &ScreenRegistry::layout(ScreenName name) const
 {
-    return m_definitions[slotOf(name)].layout;
+    Definition &definition = m_definitions[slotOf(name)];
+    if (!definition.layout)
+        definition.layout = definition.build ? definition.build() : FormDescription {};
+    return *definition.layout;
 }
 
 const ScreenBehaviour &ScreenRegistry::behaviour(ScreenName name) const

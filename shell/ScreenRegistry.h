@@ -8,7 +8,9 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace pelmaroos::shell {
 
@@ -22,7 +24,12 @@ public:
     ScreenRegistry();
     ~ScreenRegistry() override;
 
+    // Builds a screen's description when the screen first needs it: the program starts without the
+    // descriptions of the screens its title screen does not show.
+    using LayoutBuilder = std::function<FormDescription()>;
+
     void define(ScreenName name, FormDescription layout, ScreenBehaviour behaviour);
+    void define(ScreenName name, LayoutBuilder layout, ScreenBehaviour behaviour);
     // What a close request from a window's frame runs.
     void setCloseRequestProcedure(Procedure procedure);
 
@@ -44,11 +51,12 @@ signals:
 
 private:
     struct Definition {
-        FormDescription layout;
+        LayoutBuilder build;
+        std::optional<FormDescription> layout;
         ScreenBehaviour behaviour;
     };
 
-    std::array<Definition, screenCount> m_definitions;
+    mutable std::array<Definition, screenCount> m_definitions;
     std::array<std::unique_ptr<Screen>, screenCount> m_slots;
     Procedure m_closeRequest;
     int m_running = 0;

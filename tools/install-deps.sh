@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libsdl2-dev fonts-liberation
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
-    desktop-file-utils appstream dpkg-dev file dbus-x11
+    desktop-file-utils appstream dpkg-dev file dbus-x11 dbus-daemon
 )
 
 missing=()

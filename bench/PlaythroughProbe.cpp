@@ -1,6 +1,6 @@
-// The game started as its program starts it; reports the title screen's first paint and, with
-// --playthrough, the peak memory after playing every level.
-#include "GameDriver.h"
+// The game started as its program starts it, played through every level from its first paint on;
+// reports the peak memory.
+#include "harness/GamePlayer.h"
 #include "ProbeClock.h"
 #include "app/Version.h"
 #include "screens/Pictures.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -21,7 +20,6 @@ int main(int argc, char *argv[])
 {
     shell::SoundModule sound;
     QApplication application(argc, argv);
-    const bool playthrough = application.arguments().contains(QStringLiteral("--playthrough"));
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
     QApplication::setApplicationVersion(QLatin1String(app::version));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,15 +29,19 @@ int main(int argc, char *argv[])
     app::Game game(messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR));
     QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
 
-    FirstPaintWatcher watcher(QStringLiteral("Ardo's Pelmaroos Trivia!!!"), [&] {
-        const long long paint = monotonicNanoseconds();
-        QTimer::singleShot(0, [&, paint] {
-            if (playthrough)
-                GameDriver(game).playEverything();
-            std::printf("paint_ns %lld\nrss_kib %ld\n", paint, peakResidentKiB());
-            std::fflush(stdout);
-            _exit(0);
-        });
+    FirstPaintWatcher watcher([&] {
+        // From the title screen through all three levels and back to the menu.
+        harness::GamePlayer player(game);
+        player.openLevel(screens::Level::Easy);
+        player.playLevel(screens::Level::Easy, 6);
+        player.click(shell::ScreenName::EasyAbout, QStringLiteral("Command1"));
+        player.playLevel(screens::Level::Medium, 6);
+        player.click(shell::ScreenName::MediumAbout, QStringLiteral("Command1"));
+        player.playLevel(screens::Level::Hard, 6);
+        player.click(shell::ScreenName::HardAbout, QStringLiteral("Command3"));
+        std::printf("rss_kib %ld\n", peakResidentKiB());
+        std::fflush(stdout);
+        _exit(0);
     });
     application.installEventFilter(&watcher);
     game.start();
