@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # The whole set-up on a fresh Debian 12 machine: `make run` plays the game, `make test` runs every test.
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!

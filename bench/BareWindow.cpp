@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 // The baseline: the smallest Qt Widgets program that shows one window of the title screen's size.
 // With --text it also shows a line of text, so that the cost of the font machinery can be told apart.
 #include <QApplication>

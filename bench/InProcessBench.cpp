@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 // Timings taken inside one process: starting a cue, turning a page, playing a level, opening the device.
 #include "harness/GamePlayer.h"
 #include "shell/Look.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 // Preloaded into a Qt Widgets program (LD_PRELOAD), so that the program is timed exactly as it ships:
 // when its first window has been painted, prints the moment and the peak memory so far, and ends it.
 #include "ProbeClock.h"

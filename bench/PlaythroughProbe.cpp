@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 // The game started as its program starts it, played through every level from its first paint on;
 // reports the peak memory.
 #include "harness/GamePlayer.h"

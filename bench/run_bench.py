@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Times the game side by side with bare Qt windows and prints every figure with its spread.
 
 Usage: run_bench.py BUILD_DIR RESULTS_JSON

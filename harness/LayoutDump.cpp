@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 // Prints the screens' captions and control rectangles (in twips, from the window's top left) and the question
 // pages' arrows and keys as JSON, so that the real-window tests click where the game puts its controls.

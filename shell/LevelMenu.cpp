@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 #include "shell/LevelMenu.h"
 
 #include "shell/StartUpAndExit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 #include "shell/Picture.h"
 
 #include "shell/PictureAccessibility.h"

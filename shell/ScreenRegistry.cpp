@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 #include "shell/ScreenRegistry.h"
 
 namespace pelmaroos::shell {

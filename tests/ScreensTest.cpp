@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "GameFixture.h"
 #include "screens/Layouts.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Draws every picture the project ships, from the drawing code in tools/art/: /usr/bin/python3 tools/make_art.py
 
 Writes screens/pictures/*.gif and *.ico, each also drawn at twice the size (name@2x.gif beside name.gif) for

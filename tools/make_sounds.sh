@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Rebuilds the game's sound cues from nothing but espeak-ng and sox.
 # Usage: tools/make_sounds.sh [output-dir]   (default: sounds/ next to tools/)
 set -euo pipefail

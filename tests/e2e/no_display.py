@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Without a display the program says so in one line and ends with status 1: python3 no_display.py PROGRAM."""
 
 import os

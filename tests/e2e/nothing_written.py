@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """A whole game under strace writes no file, talks to nothing but the X server, reads only the system's files
 and its own cues, and leaves no process running, in a desktop's session and in a bare one:
 python3 nothing_written.py nothing-written|nothing-written-bare PROGRAM."""

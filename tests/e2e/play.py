@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The game played as a player would, in a real X server: python3 play.py SCENARIO PROGRAM."""
 
 import sys

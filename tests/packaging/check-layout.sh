@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Checks an installed tree: the program with exactly its nine cues in one folder, the launcher on the
 # PATH, and the desktop entry, icons and metainfo as they are in desktop/.
 # Usage: check-layout.sh PREFIX SOURCE_DIR BUILD_DIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Packages this build folder as a .deb, checks its control fields and contents, unpacks it into a
 # scratch root and starts the unpacked game through its launcher on a private X server: the title
 # screen must come up with no music warning, and Quit must end the program with status 0.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix with blanks in its path, checks the layout, then moves the
 # tree and checks that the launcher still starts the program in it, however it is called.
 # Usage: install-layout.sh CMAKE BUILD_DIR SOURCE_DIR

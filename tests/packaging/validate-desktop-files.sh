@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Validates the desktop entry and the AppStream metainfo, and checks that they name the game as the
 # program itself does: one id throughout, the program's name and window class.
 # Usage: validate-desktop-files.sh SOURCE_DIR BUILD_DIR

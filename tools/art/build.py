@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Every picture the project ships, where it goes, and how each is checked once written."""
 
 import sys

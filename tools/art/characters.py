@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The Pelmaroo family and friends. Each stands with its feet at (0, 0); one unit is one pixel at zoom 1."""
 
 import math

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Reads back what was written and says what is wrong with it: the formats and sizes the game and the desktop
 expect, and the parts of a picture that must stay see-through because text or a window edge lies over them."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Icon art: the question pages' 36 icons, the window icons and the application's icon, each drawn in a
 32 x 32 box that the pen scales to any size. Some of it also turns up in the characters' hands."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The colours every picture shares, so the characters always look the same."""
 
 WINDOW_GREY = (0xef, 0xef, 0xef)

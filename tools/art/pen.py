@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The pen every picture is drawn with, and the finely grained sheet it draws on."""
 
 import math

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The screens' pictures: the title banner and its two family groups, the menu's heading, the arrows, and the
 three result pictures. Each draws on a Sheet, in pixels of the picture at 1x."""
 

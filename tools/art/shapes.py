@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """Outlines as lists of points, in the drawing's own units; y grows downwards and angles are in degrees."""
 
 import math

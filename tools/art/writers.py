@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """The files the game and the desktop read: 256-colour GIFs, 8-bit ICOs with a mask, and RGBA PNGs."""
 
 import struct
