@@ -9,6 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev file
+    pulseaudio pulseaudio-utils python3-numpy
 )
 
 missing=()

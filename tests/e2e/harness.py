@@ -2,6 +2,7 @@
 started from elsewhere, xdotool clicks at the screens' twips, and the cues as SDL's disk driver wrote them."""
 
 import array
+import importlib.util
 import os
 import re
 import selectors
@@ -13,6 +14,11 @@ import tempfile
 import time
 import wave
 from pathlib import Path
+
+try:
+    import numpy
+except ImportError:  # only the sound test needs it, and it skips without it
+    numpy = None
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these tests
 TWIPS_PER_PIXEL = 15
@@ -72,6 +78,13 @@ def require_tools(*tools, needed_by="this end-to-end test"):
     if missing:
         print(f"SKIP: {needed_by} needs {', '.join(missing)}, which this machine lacks; "
               "tools/install-deps.sh installs them.")
+        sys.exit(SKIP)
+
+
+def require_modules(*modules, needed_by="this end-to-end test"):
+    missing = [module for module in modules if importlib.util.find_spec(module) is None]
+    if missing:
+        print(f"SKIP: {needed_by} needs the Python modules {', '.join(missing)}; tools/install-deps.sh installs them.")
         sys.exit(SKIP)
 
 
@@ -420,3 +433,123 @@ def main(scenarios):
             print(f"FAIL: {name}: {failure}")
             sys.exit(1)
     print(f"PASS: {name} ({time.monotonic() - started:.1f} s)")
+
+
+# --- a sound server of the test's own ---------------------------------------------------------------
+
+RATE = 22050  # the cues' rate, at which the sink plays and the recording is made
+PIECE = RATE // 4  # a quarter of a second of the cues played here tells one from another
+TRIES = 4  # pieces tried half a piece apart: a dropout on a busy machine spoils one or two, not all
+
+
+def cue_samples(program, name):
+    with wave.open(str(Path(program).parent / f"{name}.wav")) as cue:
+        return numpy.frombuffer(cue.readframes(cue.getnframes()), "<i2").astype(float)
+
+
+def match(haystack, needle):
+    """Where the needle lies in the haystack, or None: normalised cross-correlation, 1 for an exact copy."""
+    if len(haystack) < len(needle) or not needle.any():
+        return None
+    size = len(haystack) + len(needle)
+    products = numpy.fft.irfft(numpy.fft.rfft(haystack, size) * numpy.conj(numpy.fft.rfft(needle, size)), size)
+    energy = numpy.concatenate(([0], numpy.cumsum(haystack ** 2)))
+    norms = numpy.sqrt(numpy.maximum(energy[len(needle):] - energy[:-len(needle)], 1)) * numpy.linalg.norm(needle)
+    score = products[:len(haystack) - len(needle) + 1] / norms
+    best = int(numpy.argmax(score))
+    return best if score[best] > 0.9 else None
+
+
+class SoundServer:
+    """A PulseAudio of the test's own whose one sink, a null sink, plays to nobody; parec records its monitor."""
+
+    def __init__(self, workspace):
+        self.folder = Path(workspace) / "pulse"
+        (self.folder / "home").mkdir(parents=True)
+        self.address = f"unix:{self.folder}/runtime/pulse/native"
+        alien = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER")
+        self.env = {key: value for key, value in os.environ.items() if key not in alien}
+        self.env.update(HOME=str(self.folder / "home"), XDG_CONFIG_HOME=str(self.folder / "home"),
+                        XDG_RUNTIME_DIR=str(self.folder / "runtime"), PULSE_SERVER=self.address)
+        self.process = None
+
+    def __enter__(self):
+        (self.folder / "runtime").mkdir(mode=0o700, exist_ok=True)
+        with open(self.folder / "server.log", "ab") as log:
+            self.process = subprocess.Popen(
+                ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
+                 "--disallow-module-loading", "-L", f"module-null-sink sink_name=capture rate={RATE} channels=1",
+                 "-L", "module-native-protocol-unix"], env=self.env, stdout=log, stderr=log)
+        poll("the sound server to take clients", lambda: self.process.poll() is None and subprocess.run(
+            ["pactl", "info"], env=self.env, capture_output=True).returncode == 0, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+    def kill(self):
+        self.process.kill()
+        self.process.wait()
+
+
+class Recording:
+    """What the server's sink played from the moment it is entered, as 16-bit samples at the cues' rate."""
+
+    def __init__(self, server, path):
+        self.server, self.path = server, Path(path)
+
+    def __enter__(self):
+        with open(self.path, "wb") as raw:
+            self.process = subprocess.Popen(
+                ["parec", "-d", "capture.monitor", "--format=s16le", f"--rate={RATE}", "--channels=1",
+                 "--latency-msec=20", "--raw"], env=self.server.env, stdout=raw, stderr=subprocess.DEVNULL)
+        # The sink sends nothing for a while after a first client connects: the recording starts when it does.
+        poll("the recording to start", lambda: self.path.stat().st_size > 0, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+    def samples(self, start=0, end=None):
+        data = self.path.read_bytes()
+        return numpy.frombuffer(data[:len(data) // 2 * 2], "<i2").astype(float)[start:end]
+
+    def length(self):
+        return self.path.stat().st_size // 2
+
+    def wait_length(self, length):
+        poll(f"{length / RATE:.1f} s of recording", lambda: self.length() >= length, timeout=20)
+
+    def find(self, cue, after=0):
+        """Where, from sample after on, the cue starts in the recording, or None."""
+        for offset in range(0, TRIES * PIECE // 2, PIECE // 2):
+            at = match(self.samples(after), cue[offset:offset + PIECE])
+            if at is not None:
+                return after + at - offset
+        return None
+
+    def find_end(self, cue, after):
+        """Where, from sample after on, the cue's last quarter second (or at least eighth) ends, or None."""
+        for length in (PIECE, PIECE // 2):
+            at = match(self.samples(after), cue[-length:])
+            if at is not None:
+                return after + at + length
+        return None
+
+    def wait_for(self, what, cue):
+        # A tone matches itself a period away too: only the whole of the match, a second later, is sure.
+        first = poll(f"{what} in the recording", lambda: self.find(cue), timeout=20, interval=0.1)
+        self.wait_length(first + RATE)
+        at = self.find(cue)
+        check(at is not None, f"{what} was only a near match")
+        return at
+
+    def where_in(self, cue, at, backwards=False):
+        """Where in the cue the recording at sample at comes from, or None."""
+        steps = [-k * PIECE // 2 if backwards else k * PIECE // 2 for k in range(TRIES)]
+        self.wait_length(at + max(steps) + PIECE)
+        for step in steps:
+            offset = match(cue, self.samples(at + step, at + step + PIECE))
+            if offset is not None:
+                return offset - step
+        return None
