@@ -22,4 +22,7 @@ void registerResources();
 // The 32 x 32 question icons, numbered 1 to 36.
 QString questionIcon(int number);
 
+// What a question icon shows, as a screen reader reads it.
+QString questionIconName(int number);
+
 } // namespace pelmaroos::screens::pictures

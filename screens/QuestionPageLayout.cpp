@@ -197,9 +197,9 @@ FormDescription questionPageLayout(ScreenName page)
 
         const std::vector<IconSpot> spots = iconSpots(page, slot);
         for (std::size_t spot = 0; spot < spots.size(); ++spot) {
+            const int icon = iconNumber(pageIndex, slot, int(spot));
             controls.push_back(image(QStringLiteral("Image%1").arg(nextImage++), {spots[spot].left, spots[spot].top, 480, 480},
-                                     pictures::questionIcon(iconNumber(pageIndex, slot, int(spot))),
-                                     QStringLiteral("Question picture"), frame));
+                                     pictures::questionIcon(icon), pictures::questionIconName(icon), frame));
         }
         // The choices stop short of the question's picture.
         const int optionWidth = std::clamp(spots.front().left - optionLeft - 120, minOptionWidth, maxOptionWidth);
