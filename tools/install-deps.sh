@@ -9,7 +9,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev file
-    pulseaudio pulseaudio-utils python3-numpy
+    pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

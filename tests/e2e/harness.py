@@ -553,3 +553,41 @@ class Recording:
             if offset is not None:
                 return offset - step
         return None
+
+
+# --- the accessibility bus ----------------------------------------------------------------------------
+
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+
+class AccessibilityBus:
+    """A D-Bus session of the test's own with the accessibility bus on it, as a desktop starts one for a screen
+    reader; the test's own process joins it, and game_env lets the game join it with accessibility on."""
+
+    def __init__(self, workspace):
+        folder = Path(workspace) / "a11y"
+        folder.mkdir(mode=0o700)
+        self.env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+        self.env.update(XDG_RUNTIME_DIR=str(folder), HOME=str(folder))
+        self.processes = []
+
+    def start(self, *command, **options):
+        self.processes.append(subprocess.Popen(command, env=self.env, stderr=subprocess.DEVNULL, text=True, **options))
+        return self.processes[-1]
+
+    def __enter__(self):
+        bus = self.start("dbus-daemon", "--session", "--nofork", "--print-address", stdout=subprocess.PIPE)
+        check(readable(bus.stdout, timeout=20), "the session bus did not start")
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        self.start(BUS_LAUNCHER, "--launch-immediately", stdout=subprocess.DEVNULL)
+        poll("the accessibility bus", lambda: "true" in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"], env=self.env, capture_output=True,
+            text=True).stdout, timeout=20)
+        self.game_env = {"DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
+                         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            stop(process)
