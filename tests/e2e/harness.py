@@ -73,18 +73,13 @@ def result_title(level, total):
     return f"{result_prefix(level)}{total} out of 18"
 
 
-def require_tools(*tools, needed_by="this end-to-end test"):
-    missing = [tool for tool in tools if shutil.which(tool) is None]
+def require_tools(*tools, modules=(), needed_by="this end-to-end test"):
+    """Skips the test, saying why, when a program (by name or path) or a Python module it needs is missing."""
+    missing = [tool for tool in tools if shutil.which(tool) is None and not Path(tool).is_file()]
+    missing += [f"Python's {module}" for module in modules if importlib.util.find_spec(module) is None]
     if missing:
         print(f"SKIP: {needed_by} needs {', '.join(missing)}, which this machine lacks; "
               "tools/install-deps.sh installs them.")
-        sys.exit(SKIP)
-
-
-def require_modules(*modules, needed_by="this end-to-end test"):
-    missing = [module for module in modules if importlib.util.find_spec(module) is None]
-    if missing:
-        print(f"SKIP: {needed_by} needs the Python modules {', '.join(missing)}; tools/install-deps.sh installs them.")
         sys.exit(SKIP)
 
 
@@ -486,10 +481,6 @@ class SoundServer:
 
     def __exit__(self, *exc):
         stop(self.process)
-
-    def kill(self):
-        self.process.kill()
-        self.process.wait()
 
 
 class Recording:

@@ -2,8 +2,8 @@
 
 from harness import (
     CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, RIGHT_ARROW, TITLE, Recording,
-    SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in, require_modules,
-    require_tools, result_title, visible_titles, visible_windows, wait_gone, wait_window,
+    SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in, require_tools,
+    result_title, visible_titles, visible_windows, wait_gone, wait_window,
 )
 
 
@@ -37,7 +37,8 @@ def heard(program, workspace):
                   f"bad.wav did not cut the theme off but came {'after it' if cut else 'out of silence'}")
 
             # The server goes away mid-game: the next cue warns and the game goes on.
-            server.kill()
+            server.process.kill()
+            server.process.wait()
             click(result, RESULT_GO_ON["Easy"])
             move_on(result_title("Easy", 0), page_title("Medium", 1))
             result = to_result("Medium", warned=True)  # haha.wav cannot be played
@@ -60,6 +61,6 @@ def heard(program, workspace):
 
 
 if __name__ == "__main__":
-    require_tools("Xvfb", "xdotool", "xwininfo", "pulseaudio", "pactl", "parec", needed_by="the sound test")
-    require_modules("numpy", needed_by="the sound test")
+    require_tools("Xvfb", "xdotool", "xwininfo", "pulseaudio", "pactl", "parec", modules=("numpy",),
+                  needed_by="the sound test")
     main({"heard": heard})
