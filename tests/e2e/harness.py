@@ -2,6 +2,7 @@
 started from elsewhere, xdotool clicks at the screens' twips, and the cues as SDL's disk driver wrote them."""
 
 import array
+import importlib
 import importlib.util
 import os
 import re
@@ -15,10 +16,8 @@ import time
 import wave
 from pathlib import Path
 
-try:
-    import numpy
-except ImportError:  # only the sound test needs it, and it skips without it
-    numpy = None
+# Only the sound test needs numpy, and it skips without it.
+numpy = importlib.import_module("numpy") if importlib.util.find_spec("numpy") else None
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these tests
 TWIPS_PER_PIXEL = 15
@@ -560,17 +559,15 @@ class AccessibilityBus:
         folder.mkdir(mode=0o700)
         self.env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
         self.env.update(XDG_RUNTIME_DIR=str(folder), HOME=str(folder))
-        self.processes = []
-
-    def start(self, *command, **options):
-        self.processes.append(subprocess.Popen(command, env=self.env, stderr=subprocess.DEVNULL, text=True, **options))
-        return self.processes[-1]
 
     def __enter__(self):
-        bus = self.start("dbus-daemon", "--session", "--nofork", "--print-address", stdout=subprocess.PIPE)
-        check(readable(bus.stdout, timeout=20), "the session bus did not start")
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-        self.start(BUS_LAUNCHER, "--launch-immediately", stdout=subprocess.DEVNULL)
+        self.processes = [subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], env=self.env,
+                                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)]
+        check(readable(self.processes[0].stdout, timeout=20), "the session bus did not start")
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = \
+            self.processes[0].stdout.readline().strip()
+        self.processes.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         poll("the accessibility bus", lambda: "true" in subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
              "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"], env=self.env, capture_output=True,
