@@ -1,5 +1,6 @@
 """What the end-to-end tests share: an X server of their own, the game copied into an awkward folder and
-started from elsewhere, xdotool clicks at the screens' twips, and the cues as SDL's disk driver wrote them."""
+started from elsewhere, xdotool clicks at the screens' twips, the cues as SDL's disk driver wrote them or as a
+sound server of the test's own played them, and an accessibility bus of the test's own."""
 
 import array
 import importlib
