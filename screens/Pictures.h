@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -21,5 +23,8 @@ void registerResources();
 
 // The 32 x 32 question icons, numbered 1 to 36.
 QString questionIcon(int number);
+
+// What a question icon shows, as a screen reader reads it.
+QString questionIconName(int number);
 
 } // namespace pelmaroos::screens::pictures

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing the game need.
 # Does nothing when every one of them is already there.
 set -euo pipefail
@@ -9,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev file dbus-x11 dbus-daemon
+    pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

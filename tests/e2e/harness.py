@@ -1,7 +1,12 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
 """What the end-to-end tests share: an X server of their own, the game copied into an awkward folder and
-started from elsewhere, xdotool clicks at the screens' twips, and the cues as SDL's disk driver wrote them."""
+started from elsewhere, xdotool clicks at the screens' twips, the cues as SDL's disk driver wrote them or as a
+sound server of the test's own played them, and an accessibility bus of the test's own."""
 
 import array
+import importlib
+import importlib.util
 import os
 import re
 import selectors
@@ -13,6 +18,9 @@ import tempfile
 import time
 import wave
 from pathlib import Path
+
+# Only the sound test needs numpy, and it skips without it.
+numpy = importlib.import_module("numpy") if importlib.util.find_spec("numpy") else None
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these tests
 TWIPS_PER_PIXEL = 15
@@ -67,8 +75,10 @@ def result_title(level, total):
     return f"{result_prefix(level)}{total} out of 18"
 
 
-def require_tools(*tools, needed_by="this end-to-end test"):
-    missing = [tool for tool in tools if shutil.which(tool) is None]
+def require_tools(*tools, modules=(), needed_by="this end-to-end test"):
+    """Skips the test, saying why, when a program (by name or path) or a Python module it needs is missing."""
+    missing = [tool for tool in tools if shutil.which(tool) is None and not Path(tool).is_file()]
+    missing += [f"Python's {module}" for module in modules if importlib.util.find_spec(module) is None]
     if missing:
         print(f"SKIP: {needed_by} needs {', '.join(missing)}, which this machine lacks; "
               "tools/install-deps.sh installs them.")
@@ -432,3 +442,155 @@ def main(scenarios):
             print(f"FAIL: {name}: {failure}")
             sys.exit(1)
     print(f"PASS: {name} ({time.monotonic() - started:.1f} s)")
+
+
+# --- a sound server of the test's own ---------------------------------------------------------------
+
+RATE = 22050  # the cues' rate, at which the sink plays and the recording is made
+PIECE = RATE // 4  # a quarter of a second of the cues played here tells one from another
+TRIES = 4  # pieces tried half a piece apart: a dropout on a busy machine spoils one or two, not all
+
+
+def cue_samples(program, name):
+    with wave.open(str(Path(program).parent / f"{name}.wav")) as cue:
+        return numpy.frombuffer(cue.readframes(cue.getnframes()), "<i2").astype(float)
+
+
+def match(haystack, needle):
+    """Where the needle lies in the haystack, or None: normalised cross-correlation, 1 for an exact copy."""
+    if len(haystack) < len(needle) or not needle.any():
+        return None
+    size = len(haystack) + len(needle)
+    products = numpy.fft.irfft(numpy.fft.rfft(haystack, size) * numpy.conj(numpy.fft.rfft(needle, size)), size)
+    energy = numpy.concatenate(([0], numpy.cumsum(haystack ** 2)))
+    norms = numpy.sqrt(numpy.maximum(energy[len(needle):] - energy[:-len(needle)], 1)) * numpy.linalg.norm(needle)
+    score = products[:len(haystack) - len(needle) + 1] / norms
+    best = int(numpy.argmax(score))
+    return best if score[best] > 0.9 else None
+
+
+class SoundServer:
+    """A PulseAudio of the test's own whose one sink, a null sink, plays to nobody; parec records its monitor."""
+
+    def __init__(self, workspace):
+        self.folder = Path(workspace) / "pulse"
+        (self.folder / "home").mkdir(parents=True)
+        self.address = f"unix:{self.folder}/runtime/pulse/native"
+        alien = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER")
+        self.env = {key: value for key, value in os.environ.items() if key not in alien}
+        self.env.update(HOME=str(self.folder / "home"), XDG_CONFIG_HOME=str(self.folder / "home"),
+                        XDG_RUNTIME_DIR=str(self.folder / "runtime"), PULSE_SERVER=self.address)
+        self.process = None
+
+    def __enter__(self):
+        (self.folder / "runtime").mkdir(mode=0o700, exist_ok=True)
+        with open(self.folder / "server.log", "ab") as log:
+            self.process = subprocess.Popen(
+                ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
+                 "--disallow-module-loading", "-L", f"module-null-sink sink_name=capture rate={RATE} channels=1",
+                 "-L", "module-native-protocol-unix"], env=self.env, stdout=log, stderr=log)
+        poll("the sound server to take clients", lambda: self.process.poll() is None and subprocess.run(
+            ["pactl", "info"], env=self.env, capture_output=True).returncode == 0, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+
+class Recording:
+    """What the server's sink played from the moment it is entered, as 16-bit samples at the cues' rate."""
+
+    def __init__(self, server, path):
+        self.server, self.path = server, Path(path)
+
+    def __enter__(self):
+        with open(self.path, "wb") as raw:
+            self.process = subprocess.Popen(
+                ["parec", "-d", "capture.monitor", "--format=s16le", f"--rate={RATE}", "--channels=1",
+                 "--latency-msec=20", "--raw"], env=self.server.env, stdout=raw, stderr=subprocess.DEVNULL)
+        # The sink sends nothing for a while after a first client connects: the recording starts when it does.
+        poll("the recording to start", lambda: self.path.stat().st_size > 0, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        stop(self.process)
+
+    def samples(self, start=0, end=None):
+        data = self.path.read_bytes()
+        return numpy.frombuffer(data[:len(data) // 2 * 2], "<i2").astype(float)[start:end]
+
+    def length(self):
+        return self.path.stat().st_size // 2
+
+    def wait_length(self, length):
+        poll(f"{length / RATE:.1f} s of recording", lambda: self.length() >= length, timeout=20)
+
+    def find(self, cue, after=0):
+        """Where, from sample after on, the cue starts in the recording, or None."""
+        for offset in range(0, TRIES * PIECE // 2, PIECE // 2):
+            at = match(self.samples(after), cue[offset:offset + PIECE])
+            if at is not None:
+                return after + at - offset
+        return None
+
+    def find_end(self, cue, after):
+        """Where, from sample after on, the cue's last quarter second (or at least eighth) ends, or None."""
+        for length in (PIECE, PIECE // 2):
+            at = match(self.samples(after), cue[-length:])
+            if at is not None:
+                return after + at + length
+        return None
+
+    def wait_for(self, what, cue):
+        # A tone matches itself a period away too: only the whole of the match, a second later, is sure.
+        first = poll(f"{what} in the recording", lambda: self.find(cue), timeout=20, interval=0.1)
+        self.wait_length(first + RATE)
+        at = self.find(cue)
+        check(at is not None, f"{what} was only a near match")
+        return at
+
+    def where_in(self, cue, at, backwards=False):
+        """Where in the cue the recording at sample at comes from, or None."""
+        steps = [-k * PIECE // 2 if backwards else k * PIECE // 2 for k in range(TRIES)]
+        self.wait_length(at + max(steps) + PIECE)
+        for step in steps:
+            offset = match(cue, self.samples(at + step, at + step + PIECE))
+            if offset is not None:
+                return offset - step
+        return None
+
+
+# --- the accessibility bus ----------------------------------------------------------------------------
+
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+
+class AccessibilityBus:
+    """A D-Bus session of the test's own with the accessibility bus on it, as a desktop starts one for a screen
+    reader; the test's own process joins it, and game_env lets the game join it with accessibility on."""
+
+    def __init__(self, workspace):
+        folder = Path(workspace) / "a11y"
+        folder.mkdir(mode=0o700)
+        self.env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+        self.env.update(XDG_RUNTIME_DIR=str(folder), HOME=str(folder))
+
+    def __enter__(self):
+        self.processes = [subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], env=self.env,
+                                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)]
+        check(readable(self.processes[0].stdout, timeout=20), "the session bus did not start")
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = \
+            self.processes[0].stdout.readline().strip()
+        self.processes.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        poll("the accessibility bus", lambda: "true" in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"], env=self.env, capture_output=True,
+            text=True).stdout, timeout=20)
+        self.game_env = {"DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
+                         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            stop(process)
