@@ -24,7 +24,6 @@ private:
     std::unique_ptr<ScreenRegistry> registry;
     int loads = 0;
     Procedure onCommand1;
-    Procedure onClose;
 
     static FormDescription layout()
     {
@@ -58,13 +57,11 @@ private slots:
         registry = std::make_unique<ScreenRegistry>();
         loads = 0;
         onCommand1 = {};
-        onClose = {};
         registry->define(ScreenName::PreMain, layout(),
                          {.load = {"PreMain_Form_Load",
                                    [this] { ++loads; a().label(QStringLiteral("Label1")).setText(QStringLiteral("loaded")); }},
                           .clicks = {{"PreMain_Command1_Click", [this] { onCommand1(); }}}});
         registry->define(ScreenName::Main, layout(), {});
-        registry->setCloseRequestProcedure([this] { if (onClose) onClose(); });
     }
 
     void cleanup() { registry.reset(); }
@@ -121,13 +118,6 @@ private slots:
         QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
         QCOMPARE(a().option(QStringLiteral("Option1"), 0).value(), False);
         QVERIFY(!a().isVisible());
-    }
-
-    void unloadingWhatIsNotLoadedDoesNothing()
-    {
-        a().unload();
-        QVERIFY(!a().isLoaded());
-        QCOMPARE(loads, 0);
     }
 
     void optionsAreExclusiveAndFalseClears()
@@ -190,17 +180,6 @@ private slots:
         });
         QCOMPARE(endedWhileRunning, 0);
         QCOMPARE(ended.count(), 1);
-    }
-
-    void aFrameCloseRunsTheCloseProcedureInstead()
-    {
-        a().show();
-        bool ran = false;
-        onClose = [&] { ran = true; };
-        QCloseEvent close;
-        QApplication::sendEvent(&a().window(), &close);
-        QVERIFY(ran);
-        QVERIFY(a().isVisible());
     }
 
     void picturesReactToAReleaseOverThem()

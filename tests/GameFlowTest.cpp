@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "GameFixture.h"
-#include "harness/WaveFile.h"
 #include "shell/Look.h"
 #include "shell/Picture.h"
-#include "shell/SoundModule.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -340,41 +338,6 @@ private slots:
         QCOMPARE(onViewDuringWarning, QStringList());
         QCOMPARE(endedDuringWarning, 0);
         QCOMPARE(ended.count(), 1);
-    }
-
-    // With the real sound service: cues come from the program's folder, whatever the working directory,
-    // and a machine without a sound device still gets its title screen.
-    void cuesComeFromTheApplicationFolderOnly_data()
-    {
-        QTest::addColumn<bool>("inProgramFolder");
-        QTest::addColumn<QByteArray>("driver");
-        QTest::addColumn<int>("warnings");
-        QTest::newRow("in the program's folder") << true << QByteArray("dummy") << 0;
-        QTest::newRow("only in the working directory") << false << QByteArray("dummy") << 1;
-        QTest::newRow("no sound device") << true << QByteArray("nosuch") << 1;
-    }
-
-    void cuesComeFromTheApplicationFolderOnly()
-    {
-        QFETCH(bool, inProgramFolder);
-        QFETCH(QByteArray, driver);
-        QFETCH(int, warnings);
-        QTemporaryDir programFolder;
-        QTemporaryDir workingDirectory;
-        const QTemporaryDir &themeFolder = inProgramFolder ? programFolder : workingDirectory;
-        harness::writeFile(themeFolder.filePath(QStringLiteral("theme.wav")), harness::toneWave(0.1));
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(workingDirectory.path());
-        qputenv("SDL_AUDIODRIVER", driver);
-
-        FakeMessageBoxes boxes;
-        SoundModule sound;
-        app::Game game(boxes, sound, programFolder.path());
-        game.start();
-        QDir::setCurrent(previous);
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        QCOMPARE(int(boxes.shown.size()), warnings);
-        QVERIFY(game.runtime().screen(ScreenName::PreMain).isVisible());
     }
 };
 

@@ -160,32 +160,6 @@ private slots:
         }
     }
 
-    void eachLoadClearsTheChoicesAndWritesTheKey_data() { addPageRows(); }
-
-    void eachLoadClearsTheChoicesAndWritesTheKey()
-    {
-        QFETCH(ScreenName, page);
-        GameFixture game;
-        Screen &screen = game.screen(page);
-        for (int round = 0; round < 2; ++round) {
-            screen.window(); // loads
-            const quiz::AnswerMatrix &matrix = game.game.questionPages().answerMatrix(page);
-            for (int row = 0; row < 7; ++row) {
-                for (int column = 0; column < 7; ++column) {
-                    const bool keyed = row < 6 && column == keyedOption(page, row) - 1;
-                    QCOMPARE(matrix[std::size_t(row)][std::size_t(column)], keyed ? True : False);
-                }
-            }
-            for (int question = 0; question < 6; ++question) {
-                for (int option = 1; option <= 3; ++option) {
-                    QCOMPARE(screen.option(QStringLiteral("Option%1").arg(option), question).value(), False);
-                    screen.option(QStringLiteral("Option%1").arg(option), question).setValue(True);
-                }
-            }
-            screen.unload();
-        }
-    }
-
     void choicesSurviveGoingBackAndForth()
     {
         GameFixture game;

@@ -7,6 +7,7 @@ sound server of the test's own played them, and an accessibility bus of the test
 import array
 import importlib
 import importlib.util
+import json
 import os
 import re
 import selectors
@@ -28,30 +29,37 @@ SCREEN_SIZE = (1280, 1024)
 CUES = ("theme", "doh", "good", "bad", "wow", "haha", "excellent", "stupid", "brilliant")
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
 
-# The right option (1-3) of each question, page by page, as a player who knows the show answers.
-ANSWER_KEYS = {
-    "Easy1": (3, 1, 2, 3, 2, 1), "Easy2": (2, 2, 2, 2, 3, 1), "Easy3": (2, 1, 2, 3, 2, 1),
-    "Medium1": (2, 2, 3, 2, 1, 1), "Medium2": (2, 2, 1, 1, 2, 3), "Medium3": (2, 1, 2, 1, 2, 1),
-    "Hard1": (2, 3, 2, 2, 1, 2), "Hard2": (2, 1, 3, 3, 3, 1), "Hard3": (3, 2, 1, 2, 1, 3),
-}
-
-TITLE = "Ardo's Pelmaroos Trivia!!!"
-MENU = "The Pelmaroos Trivia!"
 RESULT_BANDS = {"Easy": ("bad", "good", "wow"), "Medium": ("haha", "good", "excellent"),
                 "Hard": ("stupid", "good", "brilliant")}
 
-# Controls as (left, top, width, height) in twips.
-CONTINUE = (4080, 3120, 2895, 495)
-TITLE_QUIT = (10200, 0, 735, 255)
-LEVEL_BUTTONS = {"Easy": (120, 1320, 1335, 375), "Medium": (120, 2160, 1335, 375), "Hard": (120, 3000, 1335, 375)}
-HELP = (2640, 3720, 1215, 375)
-EXIT = (3960, 3720, 1095, 375)
-LEFT_ARROW = (3360, 6840, 750, 540)
-RIGHT_ARROW = (5520, 6840, 750, 540)
-PAGE_QUIT = (8640, 0, 735, 255)
-RESULT_GO_ON = {"Easy": (840, 5640, 1695, 495), "Medium": (840, 5760, 1695, 495), "Hard": (840, 5640, 1695, 495)}
-RESULT_QUIT = {"Easy": (3240, 5640, 1695, 495), "Medium": (3240, 5760, 1695, 495), "Hard": (3240, 5640, 1695, 495)}
-RESULT_SMALL_QUIT = (5040, 0, 735, 255)
+# The game's own layouts and keys (harness/LayoutDump.cpp): captions, control rectangles in twips from a
+# window's top left, and each question page's arrows and answer key.
+LAYOUT = json.loads(subprocess.run([os.environ["PELMAROOS_LAYOUT_DUMP"]], capture_output=True, check=True).stdout)
+
+
+def caption(screen):
+    return LAYOUT["screens"][screen]["caption"]
+
+
+def control(screen, name):
+    return tuple(LAYOUT["screens"][screen]["controls"][name])
+
+
+TITLE = caption("PreMain")
+MENU = caption("Main")
+CONTINUE = control("PreMain", "cmdContinue")
+LEVEL_BUTTONS = {level: control("Main", f"cmd{level}") for level in ("Easy", "Medium", "Hard")}
+HELP = control("Main", "cmdHelp")
+EXIT = control("Main", "cmdExit")
+RESULT_GO_ON = {level: control(f"{level}About", name) for level, name in
+                (("Easy", "Command1"), ("Medium", "Command1"), ("Hard", "Command3"))}
+RESULT_QUIT = {level: control(f"{level}About", name) for level, name in
+               (("Easy", "Command2"), ("Medium", "Command2"), ("Hard", "Command4"))}
+ANSWER_KEYS = {page: tuple(facts["key"]) for page, facts in LAYOUT["pages"].items()}
+
+
+def forward_arrow(page):
+    return control(page, LAYOUT["pages"][page]["forward"])
 
 
 class Failure(Exception):
@@ -64,7 +72,7 @@ def check(condition, message):
 
 
 def page_title(level, number):
-    return f"Pelmaroos Trivia - Page {number} ({level.upper()})"
+    return caption(f"{level}{number}")
 
 
 def result_prefix(level):
@@ -258,36 +266,22 @@ def press_return_in(window):
     run("xdotool", "key", "Return")
 
 
-def park_pointer():
-    run("xdotool", "mousemove", str(SCREEN_SIZE[0] - 1), str(SCREEN_SIZE[1] - 1))
-
-
 # --- question pages --------------------------------------------------------------------------------
-
-FRAME_LEFTS = (480, 480, 480, 5040, 5040, 5040)
-FRAME_TOPS = (960, 2880, 4800, 960, 2880, 4800)
-OPTION_TOPS = (840, 1080, 1320)
-
-
-def option_point(question, option):
-    """Twips inside the window on option (1-3) of question (0-5), on the round button itself."""
-    # A few pages set a frame's options some twips higher or lower, so aim 90 twips below the usual top.
-    return FRAME_LEFTS[question] + 120 + 105, FRAME_TOPS[question] + OPTION_TOPS[option - 1] + 90
-
 
 def wrong_option(right):
     return right % 3 + 1
 
 
-def choices_for(page, right_questions, unanswered=()):
-    """The option to click on each question of the page: right ones, wrong ones, None for no choice."""
-    key = ANSWER_KEYS[page]
-    return [None if q in unanswered else key[q] if q in right_questions else wrong_option(key[q]) for q in range(6)]
-
-
-def answer(window, choices):
-    """Clicks the chosen options (None leaves a question alone)."""
-    click_points([point(window, *option_point(q, option)) for q, option in enumerate(choices) if option])
+def answer(window, page, right_questions, unanswered=()):
+    """Answers the page's questions: the right option on those named, a wrong one elsewhere, none on those
+    left unanswered. Each click lands on an option's round button."""
+    points = []
+    for question, right in enumerate(ANSWER_KEYS[page]):
+        if question not in unanswered:
+            option = right if question in right_questions else wrong_option(right)
+            left, top, _, height = control(page, f"Option{option}({question})")
+            points.append(point(window, left + 105, top + height // 2))
+    click_points(points)
 
 
 def totals_plan(total, seed):
@@ -414,8 +408,8 @@ def play_level(game, level, total, seed=0):
         title = page_title(level, number)
         window = wait_window(title)
         page = f"{level}{number}"
-        answer(window, choices_for(page, plan[number - 1]))
-        click(window, RIGHT_ARROW)
+        answer(window, page, plan[number - 1])
+        click(window, forward_arrow(page))
         game.check_running()
         if number < 3:
             move_on(title, page_title(level, number + 1))

@@ -5,8 +5,8 @@
 import sys
 
 from harness import (
-    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, RESULT_GO_ON, RIGHT_ARROW, SCREEN_SIZE, TITLE, WindowManager,
-    XServer, all_windows, answer, band_cue, check, choices_for, click, frame_geometry, geometry, main, move_on,
+    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, RESULT_GO_ON, forward_arrow, SCREEN_SIZE, TITLE, WindowManager,
+    XServer, all_windows, answer, band_cue, check, click, frame_geometry, geometry, main, move_on,
     page_title, play_level, poll, press_return_in, require_tools, result_title, run, visible_titles,
     visible_windows, wait_gone, wait_window,
 )
@@ -105,8 +105,8 @@ def close_through_frame(program, workspace):
         menu = start_to_menu(game)
         click(menu, LEVEL_BUTTONS[level])
         page1 = move_on(MENU, page_title(level, 1))
-        answer(page1, choices_for("Easy1", {0, 1}))
-        click(page1, RIGHT_ARROW)
+        answer(page1, "Easy1", {0, 1})
+        click(page1, forward_arrow("Easy1"))
         move_on(page_title(level, 1), page_title(level, 2))
         run("wmctrl", "-F", "-c", page_title(level, 2))
         check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}, not 0")

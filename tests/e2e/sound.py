@@ -3,7 +3,7 @@
 """The game heard through a sound server of its own, as a player hears it: python3 sound.py heard PROGRAM."""
 
 from harness import (
-    CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, RIGHT_ARROW, TITLE, Recording,
+    CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, forward_arrow, TITLE, Recording,
     SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in, require_tools,
     result_title, visible_titles, visible_windows, wait_gone, wait_window,
 )
@@ -12,7 +12,7 @@ from harness import (
 def to_result(level, warned=False):
     """Goes through the level's pages without a choice, to its result screen, past the warning it may give."""
     for number in (1, 2, 3):
-        click(wait_window(page_title(level, number)), RIGHT_ARROW)
+        click(wait_window(page_title(level, number)), forward_arrow(f"{level}{number}"))
     if warned:
         press_return_in(wait_window("Pelmaroos"))
         wait_gone("Pelmaroos")
