@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 """What the end-to-end tests share: an X server of their own, the game copied into an awkward folder and
-started from elsewhere, xdotool clicks at the screens' twips, the cues as SDL's disk driver wrote them or as a
-sound server of the test's own played them, and an accessibility bus of the test's own."""
+started from elsewhere, xdotool clicks at the screens' twips, the cues as a sound server of the
+test's own played them, and an accessibility bus of the test's own."""
 
-import array
 import importlib
 import importlib.util
 import json
@@ -28,9 +27,6 @@ TWIPS_PER_PIXEL = 15
 SCREEN_SIZE = (1280, 1024)
 CUES = ("theme", "doh", "good", "bad", "wow", "haha", "excellent", "stupid", "brilliant")
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
-
-RESULT_BANDS = {"Easy": ("bad", "good", "wow"), "Medium": ("haha", "good", "excellent"),
-                "Hard": ("stupid", "good", "brilliant")}
 
 # The game's own layouts and keys (harness/LayoutDump.cpp): captions, control rectangles in twips from a
 # window's top left, and each question page's arrows and answer key.
@@ -295,55 +291,11 @@ def totals_plan(total, seed):
 
 # --- the game ---------------------------------------------------------------------------------------
 
-class Cues:
-    """Tells which cues reached SDL's disk driver, in order, from the raw samples it wrote."""
-
-    def __init__(self, raw_file, cue_folder):
-        self.raw_file = Path(raw_file)
-        self.signatures = {}
-        samples = {}
-        for name in CUES:
-            with wave.open(str(Path(cue_folder) / f"{name}.wav")) as cue:
-                check(cue.getparams()[:3] == (1, 2, 22050), f"{name}.wav is not 22050 Hz mono 16-bit")
-                samples[name] = cue.readframes(cue.getnframes())
-        for name, data in samples.items():
-            # 93 ms from the first loud sample on: long enough to be one cue's alone, short enough to have
-            # played before a later cue cuts it off.
-            values = array.array("h", data)
-            start = 2 * next(i for i, value in enumerate(values) if abs(value) > 1000)
-            signature = data[start:start + 4096]
-            check(all(signature not in other for n, other in samples.items() if n != name),
-                  f"{name}.wav's opening also occurs in another cue")
-            self.signatures[name] = signature
-        self.confirmed = 0  # how many cues wait_for has seen so far
-
-    def heard(self):
-        """The cues that started playing, in order."""
-        data = self.raw_file.read_bytes() if self.raw_file.exists() else b""
-        found = []
-        for name, signature in self.signatures.items():
-            at = data.find(signature)
-            while at >= 0:
-                if at % 2 == 0:
-                    found.append((at, name))
-                at = data.find(signature, at + 1)
-        return [name for _, name in sorted(found)]
-
-    def wait_for(self, name, timeout=10.0):
-        """Waits until the next cue after those already waited for is this one."""
-        def arrived():
-            heard = self.heard()
-            return len(heard) > self.confirmed and heard
-        heard = poll(f"the cue {name}.wav to play", arrived, timeout)
-        check(heard[self.confirmed] == name, f"expected {name}.wav to play next; heard {heard[self.confirmed:]}")
-        self.confirmed += 1
-
-
 class Game:
     """The built program and its cues copied into a folder with a blank and non-ASCII letters, started with
-    another working directory, playing through SDL's disk driver."""
+    another working directory, silent unless told which sound driver to use."""
 
-    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="disk", extra_env=None,
+    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="dummy", extra_env=None,
                  arguments=()):
         source = Path(program).parent
         self.workspace = Path(workspace)
@@ -363,8 +315,6 @@ class Game:
         self.runtime.mkdir(mode=0o700)
         self.home = self.workspace / "home"
         self.home.mkdir()
-        self.audio = self.workspace / "audio.raw"
-        self.cues = Cues(self.audio, source)
         self.log = self.workspace / "program.log"
         self.command = [*command_prefix, str(self.program), *arguments]
         self.audio_driver = audio_driver
@@ -374,7 +324,7 @@ class Game:
     def __enter__(self):
         self.env = {key: value for key, value in display_env.items()
                     if not key.startswith(("QT_", "SDL_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
-        self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver, SDL_DISKAUDIOFILE=str(self.audio),
+        self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver,
                         XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
         self.env.update(self.extra_env)
         self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
@@ -417,11 +367,6 @@ def play_level(game, level, total, seed=0):
                  lambda: [t for t in visible_titles() if t.startswith(result_prefix(level))])
     check(shown == [result_title(level, total)], f"the result screen says {shown}, not {result_title(level, total)}")
     return move_on(page_title(level, 3), result_title(level, total))
-
-
-def band_cue(level, total):
-    low, middle, top = RESULT_BANDS[level]
-    return low if total <= 9 else top if total == 18 else middle
 
 
 def main(scenarios):
