@@ -153,12 +153,13 @@ def left_running(log):
 
 
 def nothing_written(program, workspace, bare=False):
-    """A desktop's session, whose bus the test stands in for with an address that has nothing behind it, or a
-    bare one that names neither a runtime folder nor a bus."""
+    """A desktop's session, whose bus the test stands in for with an address that has nothing behind it, under
+    the plain C locale, which does not change how the folder's non-ASCII name is read; or a bare session that
+    names neither a runtime folder nor a bus."""
     self_check(workspace)
     log = workspace / "strace.log"
     session_bus = str(workspace / "no-session-bus")
-    session = {"DBUS_SESSION_BUS_ADDRESS": f"unix:path={session_bus}"}
+    session = {"DBUS_SESSION_BUS_ADDRESS": f"unix:path={session_bus}", "LANG": "C", "LC_ALL": "C"}
     if bare:
         (workspace / "tmp").mkdir()
         session = {"XDG_RUNTIME_DIR": None, "DBUS_SESSION_BUS_ADDRESS": None, "TMPDIR": str(workspace / "tmp")}

@@ -5,10 +5,9 @@
 import sys
 
 from harness import (
-    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, RESULT_GO_ON, forward_arrow, SCREEN_SIZE, TITLE, WindowManager,
-    XServer, all_windows, answer, check, click, frame_geometry, geometry, main, move_on,
-    page_title, play_level, poll, press_return_in, require_tools, result_title, run, visible_titles,
-    visible_windows, wait_gone, wait_window,
+    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, forward_arrow, SCREEN_SIZE, TITLE, WindowManager, XServer,
+    all_windows, answer, check, click, frame_geometry, geometry, main, move_on, page_title, poll, press_return_in,
+    require_tools, run, visible_windows, wait_gone, wait_window,
 )
 
 
@@ -57,23 +56,6 @@ def start_up_menu_and_help(program, workspace):
         quit(game, menu, EXIT)
 
 
-def full_run(program, workspace):
-    """Also under the plain C locale, which does not change how the folder's non-ASCII name is read."""
-    totals = {"Easy": 9, "Medium": 18, "Hard": 18}
-    with XServer(), Game(program, workspace, extra_env={"LANG": "C", "LC_ALL": "C"}) as game:
-        menu = start_to_menu(game)
-        click(menu, LEVEL_BUTTONS["Easy"])
-        move_on(MENU, page_title("Easy", 1))
-        for seed, level in enumerate(("Easy", "Medium", "Hard")):
-            result = play_level(game, level, totals[level], seed=seed)
-            click(result, RESULT_GO_ON[level])
-            after = MENU if level == "Hard" else page_title({"Easy": "Medium", "Medium": "Hard"}[level], 1)
-            move_on(result_title(level, totals[level]), after)
-        menu = wait_window(MENU)
-        check(visible_titles() == [MENU], f"on view besides the menu: {visible_titles()}")
-        quit(game, menu, EXIT)
-
-
 def no_cue_files(program, workspace):
     """Without the wave files the player is told at each cue, and the game goes on to its end."""
     warning = "Pelmaroos"
@@ -106,7 +88,6 @@ def close_through_frame(program, workspace):
 
 SCENARIOS = {
     "start-up-menu-help": start_up_menu_and_help,
-    "full-run": full_run,
     "no-cue-files": no_cue_files,
     "close-through-frame": close_through_frame,
 }
