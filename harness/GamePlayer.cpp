@@ -93,6 +93,24 @@ void GamePlayer::playLevel(screens::Level level, int total)
     }
 }
 
+void GamePlayer::goTo(ScreenName target)
+{
+    if (target == ScreenName::PreMain)
+        return;
+    click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+    for (screens::Level level : {screens::Level::Easy, screens::Level::Medium, screens::Level::Hard}) {
+        const auto pages = screens::pagesOf(level);
+        if (pages[2].forward.to == target) {
+            openLevel(level);
+            playLevel(level, 18);
+        } else if (screens::isQuestionPage(target) && screens::questionPage(target).level == level) {
+            openLevel(level);
+            for (ScreenName at = pages[0].page; at != target; at = screens::questionPage(at).forward.to)
+                forward(at);
+        }
+    }
+}
+
 int keyedOption(ScreenName page, int question)
 {
     return quiz::answerKey(page)[std::size_t(question)];

@@ -32,6 +32,9 @@ public:
     void openLevel(screens::Level level);
     // Plays a level whose first page is on view to its result screen, `total` questions right.
     void playLevel(screens::Level level, int total);
+    // From the title screen to the screen: the menu, a page (the pages before it left unanswered) or a
+    // result screen (its level all right).
+    void goTo(shell::ScreenName screen);
 
 private:
     QStringList screensWhere(bool (shell::Screen::*test)() const);

@@ -19,33 +19,6 @@ namespace {
 const QString musicWarning =
     QStringLiteral("You didn't follow my unzipping instructions properly because your not hearing the music!");
 
-// Brings a started game to the screen, as a player gets there.
-void goTo(GameFixture &game, ScreenName target)
-{
-    if (target == ScreenName::PreMain)
-        return;
-    if (target == ScreenName::Main) {
-        game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
-        return;
-    }
-    for (Level level : {Level::Easy, Level::Medium, Level::Hard}) {
-        const auto pages = screens::pagesOf(level);
-        if (pages[2].forward.to == target) {
-            game.openLevel(level);
-            game.playLevel(level, 18);
-            return;
-        }
-        for (const screens::QuestionPage &page : pages) {
-            if (page.page == target) {
-                game.openLevel(level);
-                for (ScreenName at = pages[0].page; at != target; at = screens::questionPage(at).forward.to)
-                    game.forward(at);
-                return;
-            }
-        }
-    }
-}
-
 QString revealedPicture(Screen &result)
 {
     QStringList shown;
@@ -122,7 +95,7 @@ private slots:
     {
         GameFixture game;
         game.start();
-        goTo(game, ScreenName::Main);
+        game.goTo(ScreenName::Main);
         game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
         game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
         QCOMPARE(game.boxes.shown.size(), 2u);
@@ -152,7 +125,7 @@ private slots:
         QFETCH(QString, caption);
         GameFixture game;
         game.start();
-        goTo(game, ScreenName::Main);
+        game.goTo(ScreenName::Main);
         game.click(ScreenName::Main, button);
         QCOMPARE(game.loadedScreens(), QStringList {formName(page)});
         QCOMPARE(game.visibleScreens(), QStringList {formName(page)});
@@ -281,7 +254,7 @@ private slots:
         QFETCH(QString, button);
         GameFixture game;
         game.start();
-        goTo(game, screen);
+        game.goTo(screen);
         const qsizetype cuesBefore = game.sound.played.size();
         QSignalSpy loads(&game.registry(), &ScreenRegistry::screenLoaded);
         QSignalSpy ended(&game.registry(), &ScreenRegistry::programEnded);

@@ -16,15 +16,6 @@ using harness::keyedOption;
 
 namespace {
 
-// Plays from the title screen to the page, leaving the pages before it with no choice made.
-void goTo(GameFixture &game, ScreenName target)
-{
-    const screens::QuestionPage &page = screens::questionPage(target);
-    game.openLevel(page.level);
-    for (ScreenName at = screens::pagesOf(page.level)[0].page; at != target; at = screens::questionPage(at).forward.to)
-        game.forward(at);
-}
-
 void addPageRows()
 {
     QTest::addColumn<ScreenName>("page");
@@ -145,7 +136,7 @@ private slots:
         QFETCH(ScreenName, page);
         GameFixture game;
         game.start();
-        goTo(game, page);
+        game.goTo(page);
         quiz::QuestionPages &pages = game.game.questionPages();
         QCOMPARE(pages.ScorePage(page), 0);
         game.answer(page, 4);
@@ -164,7 +155,7 @@ private slots:
     {
         GameFixture game;
         game.start();
-        goTo(game, ScreenName::Medium1);
+        game.goTo(ScreenName::Medium1);
         game.answer(ScreenName::Medium1, 6);
         game.forward(ScreenName::Medium1);
         game.answer(ScreenName::Medium2, 2);
@@ -184,7 +175,7 @@ private slots:
     {
         GameFixture game;
         game.start();
-        goTo(game, ScreenName::Easy1);
+        game.goTo(ScreenName::Easy1);
         game.answer(ScreenName::Easy1, 6);
         game.forward(ScreenName::Easy1);
         game.answer(ScreenName::Easy2, 4);
@@ -234,7 +225,7 @@ private slots:
         QFETCH(QString, expected);
         GameFixture game;
         game.start();
-        goTo(game, page);
+        game.goTo(page);
         ShowHideRecorder recorder(game);
         qApp->installEventFilter(&recorder);
         game.click(page, arrow);
@@ -263,7 +254,7 @@ private slots:
         QFETCH(QString, quit);
         GameFixture game;
         game.start();
-        goTo(game, page);
+        game.goTo(page);
         ScreenWindow &window = game.screen(page).window();
         QWidget *const first = window.focusWidget();
         QVERIFY(first);
@@ -301,7 +292,7 @@ private slots:
         QFETCH(int, expected);
         GameFixture game;
         game.start();
-        goTo(game, ScreenName::Easy1);
+        game.goTo(ScreenName::Easy1);
         if (chosen)
             game.choose(ScreenName::Easy1, 2, chosen);
         Screen &page = game.screen(ScreenName::Easy1);
