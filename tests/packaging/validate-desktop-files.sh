@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
-# program itself does: one id throughout, and the program's name.
+# SPDX-License-Identifier: MIT
 # Validates the desktop entry and the AppStream metainfo, and checks that they name the game as the
-# program itself does: one id throughout, the program's name and window class.
+# program itself does: one id throughout, and the program's name.
 # Usage: validate-desktop-files.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 source_dir=$1
