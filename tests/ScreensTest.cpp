@@ -99,16 +99,14 @@ std::vector<Stop> tour()
     return stops;
 }
 
-// Red where the pictures differ, the approved picture faded elsewhere.
+// Red where the pictures differ, the actual picture in grey elsewhere.
 QImage difference(const QImage &approved, const QImage &actual)
 {
-    QImage diff(actual.size(), QImage::Format_RGB32);
+    QImage diff = actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < diff.height(); ++y) {
         for (int x = 0; x < diff.width(); ++x) {
-            const bool inside = approved.valid(x, y);
-            const QRgb was = inside ? approved.pixel(x, y) : qRgb(0, 0, 0);
-            diff.setPixel(x, y, inside && was == actual.pixel(x, y) ? qRgb(128 + qGray(was) / 2, 128 + qGray(was) / 2, 128 + qGray(was) / 2)
-                                                                    : qRgb(255, 0, 0));
+            if (!approved.valid(x, y) || approved.pixel(x, y) != actual.pixel(x, y))
+                diff.setPixel(x, y, qRgb(255, 0, 0));
         }
     }
     return diff;
