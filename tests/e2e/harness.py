@@ -281,11 +281,9 @@ def answer(window, page, right_questions, unanswered=()):
 
 
 def totals_plan(total, seed):
-    """Which questions (page 0-2, question 0-5) to answer right for the given level total, spread over the pages."""
+    """Which questions of each page to answer right for the given level total, the seed spreading them."""
     order = [(page, question) for question in range(6) for page in range(3)]
-    shift = seed % len(order)
-    order = order[shift:] + order[:shift]
-    right = set(order[:total])
+    right = set((order[seed % 18:] + order[:seed % 18])[:total])
     return [{q for p, q in right if p == page} for page in range(3)]
 
 

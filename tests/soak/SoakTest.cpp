@@ -48,14 +48,6 @@ void dropRaiseWarnings(QtMsgType type, const QMessageLogContext &context, const 
         forward(type, context, message);
 }
 
-QString listed(const std::map<QString, int> &counts)
-{
-    QStringList items;
-    for (const auto &[name, count] : counts)
-        items.append(QStringLiteral("%1 %2").arg(name).arg(count));
-    return items.join(QStringLiteral(", "));
-}
-
 // Tab, Space, Return, arrows and Escape: what a player's keyboard does to the game.
 constexpr std::array<Qt::Key, 10> keys = {
     Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Space, Qt::Key_Return,
@@ -208,7 +200,6 @@ private slots:
         game.reset();
 
         qInfo("soak: %lld events in %.1f s, %d games ended and restarted", events, clock.elapsed() / 1000.0, restarts);
-        qInfo("soak: events per screen: %s", qPrintable(listed(screensShown)));
 
         // A run of CI's size or more reaches every screen a player can see; a shorter one only reports.
         if (events >= 10000) {
