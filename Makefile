@@ -16,7 +16,7 @@ test: build
 # README shows). Look at what changed before committing it.
 APPROVE := PELMAROOS_APPROVE_SCREENS=1 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tests/ScreensTest
 approve-screens: build
-	$(APPROVE) everyScreenLooksAsApproved
+	$(APPROVE) everyScreenLooksAsApproved everyControlIsWhereApproved
 	QT_SCALE_FACTOR=2 $(APPROVE) everyScreenLooksAsApproved
 
 build: configure

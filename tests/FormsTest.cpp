@@ -143,12 +143,6 @@ private slots:
         QVERIFY(second.focusPolicy() & Qt::TabFocus);
     }
 
-    void firstShowFocusesTheFirstTabStop()
-    {
-        a().show();
-        QCOMPARE(a().window().focusWidget(), &a().option(QStringLiteral("Option1"), 0));
-    }
-
     void aProcedureMayUnloadItsOwnScreenAndGoOn()
     {
         a().show();

@@ -239,10 +239,12 @@ private slots:
         QTest::addColumn<ScreenName>("page");
         QTest::addColumn<QString>("order");
         QTest::addColumn<QString>("quit");
-        QTest::newRow("Easy1") << ScreenName::Easy1 << QStringLiteral("543210") << QStringLiteral("Command2");
-        QTest::newRow("Easy3") << ScreenName::Easy3 << QStringLiteral("543210") << QStringLiteral("Command3");
-        QTest::newRow("Medium3") << ScreenName::Medium3 << QStringLiteral("012345") << QStringLiteral("Command3");
-        QTest::newRow("Hard2") << ScreenName::Hard2 << QStringLiteral("012345") << QStringLiteral("Command2");
+        // Only Easy1's and Easy3's frames are visited from the bottom right up.
+        for (const screens::QuestionPage &page : screens::questionPages) {
+            const bool backwards = page.page == ScreenName::Easy1 || page.page == ScreenName::Easy3;
+            QTest::newRow(qPrintable(formName(page.page))) << page.page << QString::fromLatin1(backwards ? "543210" : "012345")
+                                                           << QString::fromLatin1(page.number == 3 ? "Command3" : "Command2");
+        }
     }
 
     void tabVisitsTheFramesThenQuit()

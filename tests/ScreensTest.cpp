@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -37,13 +38,8 @@ struct Stop {
 QWidget *onView(GameFixture &game)
 {
     const QStringList visible = game.visibleScreens();
-    if (visible.size() != 1)
-        qFatal("%d screens on view", int(visible.size()));
-    for (ScreenName name : allScreens) {
-        if (formName(name) == visible.front())
-            return &game.screen(name).window();
-    }
-    return nullptr;
+    Q_ASSERT(visible.size() == 1);
+    return &game.screen(*std::ranges::find(allScreens, visible.front(), &formName)).window();
 }
 
 std::unique_ptr<QMessageBox> box;
@@ -112,6 +108,26 @@ QImage difference(const QImage &approved, const QImage &actual)
     return diff;
 }
 
+// Compares a picture with its approved one; on a difference, writes it and a picture of the difference beside
+// the test and says where.
+void compareWithApproved(const QString &name, const QImage &picture)
+{
+    const QImage actual = picture.convertToFormat(QImage::Format_RGB32);
+    const QString approvedPath = goldenFolder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (qEnvironmentVariableIntValue("PELMAROOS_APPROVE_SCREENS")) {
+        QVERIFY(actual.save(approvedPath));
+        return;
+    }
+    const QImage approved = QImage(approvedPath).convertToFormat(QImage::Format_RGB32);
+    if (approved == actual)
+        return;
+    const QDir differ(QStringLiteral("screens-differ"));
+    differ.mkpath(QStringLiteral("."));
+    actual.save(differ.absoluteFilePath(name + QStringLiteral(".png")));
+    difference(approved, actual).save(differ.absoluteFilePath(name + QStringLiteral("-diff.png")));
+    QFAIL(qPrintable(QStringLiteral("%1 differs from %2: see %3").arg(name, approvedPath, differ.absolutePath())));
+}
+
 } // namespace
 
 // Every screen as the player sees it, against its approved picture; what a picture cannot show, checked
@@ -143,22 +159,31 @@ private slots:
         const Stop &stop = *std::ranges::find(stops, name.section(QLatin1Char('@'), 0, 0), &Stop::name);
         GameFixture game;
         game.start();
-        QWidget *widget = stop.reach(game);
-        const QImage actual = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString approvedPath = goldenFolder + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (qEnvironmentVariableIntValue("PELMAROOS_APPROVE_SCREENS")) {
-            QVERIFY(actual.save(approvedPath));
-            return;
+        compareWithApproved(name, stop.reach(game)->grab().toImage());
+    }
+
+    // What no screen shows: every control's rectangle, hidden ones and those on a background of their own
+    // colour included, outlined in a colour of its kind.
+    void everyControlIsWhereApproved_data()
+    {
+        QTest::addColumn<ScreenName>("name");
+        for (ScreenName name : allScreens)
+            QTest::newRow(qPrintable(formName(name))) << name;
+    }
+
+    void everyControlIsWhereApproved()
+    {
+        QFETCH(ScreenName, name);
+        const Form form(screens::layoutOf(name), {});
+        ScreenWindow &window = form.window();
+        QImage outlines(window.size(), QImage::Format_RGB32);
+        outlines.fill(Qt::white);
+        QPainter painter(&outlines);
+        for (QWidget *control : window.findChildren<QWidget *>()) {
+            painter.setPen(QColor::fromHsv(int(qHash(QLatin1String(control->metaObject()->className())) % 360), 255, 160));
+            painter.drawRect(QRect(control->mapTo(&window, QPoint()), control->size()).adjusted(0, 0, -1, -1));
         }
-        const QImage approved = QImage(approvedPath).convertToFormat(QImage::Format_RGB32);
-        if (approved == actual)
-            return;
-        QDir().mkpath(QStringLiteral("screens-differ"));
-        const QString actualPath = QDir(QStringLiteral("screens-differ")).absoluteFilePath(name + QStringLiteral(".png"));
-        const QString diffPath = QDir(QStringLiteral("screens-differ")).absoluteFilePath(name + QStringLiteral("-diff.png"));
-        actual.save(actualPath);
-        difference(approved, actual).save(diffPath);
-        QFAIL(qPrintable(QStringLiteral("%1 differs from %2: see %3 and %4").arg(name, approvedPath, actualPath, diffPath)));
+        compareWithApproved(QStringLiteral("outline-") + formName(name), outlines);
     }
 
     // Captions of buttons and one-line labels fit on one line; questions fit their two lines.
