@@ -28,11 +28,6 @@ qint64 setting(const char *name, qint64 fallback)
     return ok ? value : fallback;
 }
 
-qint64 eventCount()
-{
-    return setting("PELMAROOS_SOAK_EVENTS", 100000);
-}
-
 bool isExitButton(const QWidget *widget)
 {
     const auto *button = qobject_cast<const QPushButton *>(widget);
@@ -160,7 +155,7 @@ private slots:
 
     void monkey()
     {
-        const qint64 events = eventCount();
+        const qint64 events = setting("PELMAROOS_SOAK_EVENTS", 100000);
         const auto seed = std::uint64_t(setting("PELMAROOS_SOAK_SEED", 20260601));
         qInfo("soak: %lld events, seed %llu (PELMAROOS_SOAK_EVENTS, PELMAROOS_SOAK_SEED)", events,
               static_cast<unsigned long long>(seed));
@@ -219,7 +214,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
-        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, eventCount() * 20)));
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, setting("PELMAROOS_SOAK_EVENTS", 100000) * 20)));
     QApplication application(argc, argv);
     SoakTest test;
     return QTest::qExec(&test, argc, argv);
