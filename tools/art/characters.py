@@ -272,7 +272,7 @@ def tobble(pen, arms='cheer'):
 
 
 def pip(pen):
-    """The baby: never says a word, never lets go of Captain Squidge."""
+    """The baby: never says a word, never lets go of Sir Wobbleton, the rubber squid."""
     hy = -58
     pen.shape([ellipse(-14, -6, 9, 7), ellipse(14, -6, 9, 7)], YELLOW)
     pen.shape(ellipse(0, -24, 22, 21), YELLOW)

@@ -107,7 +107,7 @@ def skateboard(pen):
 
 
 def squid(pen, x=16, y=17.5, zoom=1.05, hat=False):
-    """Captain Squidge, Pip's toy; alone on an icon without his hat."""
+    """Sir Wobbleton, Pip's rubber squid; alone on an icon without his hat."""
     figure = pen.at(x, y, zoom)
     for dx, bend in ((-6, -2.5), (-3, 2), (0, -2), (3, 2), (6, 2.5)):
         figure.tube([(dx * 0.8, 2), (dx + bend, 7), (dx * 1.3 - bend * 0.6, 12)], PINK, 2.6)
