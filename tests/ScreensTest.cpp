@@ -35,6 +35,13 @@ struct Stop {
     Reach reach;
 };
 
+void addScreenRows()
+{
+    QTest::addColumn<ScreenName>("name");
+    for (ScreenName name : allScreens)
+        QTest::newRow(qPrintable(formName(name))) << name;
+}
+
 QWidget *onView(GameFixture &game)
 {
     const QStringList visible = game.visibleScreens();
@@ -164,12 +171,7 @@ private slots:
 
     // What no screen shows: every control's rectangle, hidden ones and those on a background of their own
     // colour included, outlined in a colour of its kind.
-    void everyControlIsWhereApproved_data()
-    {
-        QTest::addColumn<ScreenName>("name");
-        for (ScreenName name : allScreens)
-            QTest::newRow(qPrintable(formName(name))) << name;
-    }
+    void everyControlIsWhereApproved_data() { addScreenRows(); }
 
     void everyControlIsWhereApproved()
     {
@@ -187,12 +189,7 @@ private slots:
     }
 
     // Captions of buttons and one-line labels fit on one line; questions fit their two lines.
-    void wordingFitsItsControls_data()
-    {
-        QTest::addColumn<ScreenName>("name");
-        for (ScreenName name : allScreens)
-            QTest::newRow(qPrintable(formName(name))) << name;
-    }
+    void wordingFitsItsControls_data() { addScreenRows(); }
 
     void wordingFitsItsControls()
     {
