@@ -34,10 +34,19 @@ void OptionButton::setValue(TruthValue value)
 
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
-    QRadioButton::keyPressEvent(event);
+    // The toolkit moves between options by where they lie, and a frame's options stand in one column:
+    // Right goes to the next choice as Down does, Left to the one before as Up does.
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down, event->modifiers(),
+                           event->text(), event->isAutoRepeat(), ushort(event->count()));
+        QRadioButton::keyPressEvent(&vertical);
+        event->setAccepted(vertical.isAccepted());
+    } else {
+        QRadioButton::keyPressEvent(event);
+    }
     // The toolkit moves the choice along with the focus only once a choice is made; the first arrow key
     // chooses too.
-    const int key = event->key();
     if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
         return;
     auto *landed = qobject_cast<OptionButton *>(QApplication::focusWidget());

@@ -272,7 +272,8 @@ private slots:
         QCOMPARE(stops, expected << quit);
     }
 
-    // With or without a choice made, an arrow key chooses the option it moves to, in that frame alone.
+    // With or without a choice made, an arrow key chooses the option it moves to, in that frame alone; Tab
+    // leaves the frame as it is.
     void arrowKeysMoveTheChoiceInsideAFrame_data()
     {
         QTest::addColumn<int>("chosen");
@@ -282,6 +283,13 @@ private slots:
         QTest::newRow("Down from a choice") << 1 << 1 << int(Qt::Key_Down) << 2;
         QTest::newRow("Down, nothing chosen") << 0 << 1 << int(Qt::Key_Down) << 2;
         QTest::newRow("Up, nothing chosen") << 0 << 3 << int(Qt::Key_Up) << 2;
+        QTest::newRow("Right from a choice") << 2 << 2 << int(Qt::Key_Right) << 3;
+        QTest::newRow("Right, nothing chosen") << 0 << 1 << int(Qt::Key_Right) << 2;
+        QTest::newRow("Left from a choice") << 2 << 2 << int(Qt::Key_Left) << 1;
+        QTest::newRow("Left, nothing chosen") << 0 << 3 << int(Qt::Key_Left) << 2;
+        // Tab leaves the frame and chooses nothing.
+        QTest::newRow("Tab from a choice") << 2 << 2 << int(Qt::Key_Tab) << 2;
+        QTest::newRow("Tab, nothing chosen") << 0 << 1 << int(Qt::Key_Tab) << 0;
     }
 
     void arrowKeysMoveTheChoiceInsideAFrame()
@@ -304,6 +312,7 @@ private slots:
         for (int option = 1; option <= 3; ++option)
             QCOMPARE(page.option(QStringLiteral("Option%1").arg(option), 2).value(), option == expected ? True : False);
         QCOMPARE(page.option(QStringLiteral("Option1"), 3).value(), False);
+        QCOMPARE(QApplication::focusWidget()->parentWidget() == start.parentWidget(), key != Qt::Key_Tab);
     }
 };
 
