@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/BareSession.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <xcb/xcb.h>
 
 #include <pwd.h>
@@ -72,14 +75,28 @@ std::string busOfDisplay(xcb_connection_t *display)
             std::size_t(xcb_get_property_value_length(address.get()))};
 }
 
+QtMessageHandler toolkitMessages = nullptr;
+
+// Qt says that the session names no runtime folder and that it could make none in the temporary folder:
+// both are this guard at work, and nothing a player should read.
+void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
+        || message.startsWith(QLatin1String("QStandardPaths: error creating runtime directory")))
+        return;
+    toolkitMessages(type, context, message);
+}
+
 } // namespace
 
 void settleBareSession(xcb_connection_t *display)
 {
     // Without a runtime folder the toolkit would make one under the temporary folder, only to look for a
     // sandbox's marker in it. The game keeps no temporary files, so there is no such folder to make.
-    if (!isSet("XDG_RUNTIME_DIR"))
+    if (!isSet("XDG_RUNTIME_DIR")) {
         setenv("TMPDIR", "/dev/null", 1);
+        toolkitMessages = qInstallMessageHandler(withoutRuntimeFolderWarnings);
+    }
     // Without a bus address libdbus takes the bus in the runtime folder, if there is one, or else starts a bus.
     // An address that names no bus connects to none.
     if (isSet("DBUS_SESSION_BUS_ADDRESS")

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 """A whole game under strace writes no file, talks to nothing but the X server, reads only the system's files
-and its own cues, and leaves no process running, in a desktop's session and in a bare one:
+and its own cues, says nothing and leaves no process running, in a desktop's session and in a bare one:
 python3 nothing_written.py nothing-written|nothing-written-bare PROGRAM."""
 
 import codecs
@@ -183,6 +183,8 @@ def nothing_written(program, workspace, bare=False):
         running = left_running(log)
         check(not running, "the program left running: " + "; ".join(running.values()))
         check(game.wait_exit(timeout=10) == 0, f"the program ended with status {game.process.returncode}")
+        said = game.log.read_text(errors="replace").strip()
+        check(not said, f"the program said on its output:\n{said}")
         display_number = server.display.lstrip(":")
 
     cue_files = {str(game.folder / f"{name}.wav") for name in CUES}
