@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev libsdl2-dev fonts-liberation
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
-    desktop-file-utils appstream dpkg-dev file dbus-x11 dbus-daemon
+    desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
     pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
 )
 

@@ -2,12 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 # Checks an installed tree: the program with exactly its nine cues in one folder, the launcher on the
-# PATH, and the desktop entry, icons and metainfo as they are in desktop/.
-# Usage: check-layout.sh PREFIX SOURCE_DIR BUILD_DIR
+# PATH (in bin/, or the LAUNCHER_DIR given), its manual page, and the desktop entry, icons and metainfo as
+# they are in desktop/.
+# Usage: check-layout.sh PREFIX SOURCE_DIR BUILD_DIR [LAUNCHER_DIR]
 set -euo pipefail
 prefix=$1
 source_dir=$2
 build_dir=$3
+launcher_dir=$prefix/${4:-bin}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 bytes() { od -An -v -tu1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 
@@ -23,9 +25,11 @@ for cue in "${cues[@]}"; do
     cmp -s "$program_dir/$cue.wav" "$source_dir/sounds/$cue.wav" || fail "$cue.wav differs from sounds/$cue.wav"
 done
 
-launcher=$prefix/bin/pelmaroos-trivia
+launcher=$launcher_dir/pelmaroos-trivia
 [[ -f $launcher && -x $launcher ]] || fail "no executable launcher at $launcher"
 [[ $(head -n 1 "$launcher") == "#!/bin/sh" ]] || fail "the launcher is not a shell script"
+manual=("$prefix"/share/man/man6/pelmaroos-trivia.6*)
+[[ -f ${manual[0]} ]] || fail "no manual page at $prefix/share/man/man6/pelmaroos-trivia.6"
 
 shopt -s nullglob
 entries=("$prefix"/share/applications/*.desktop)
@@ -36,7 +40,7 @@ cmp -s "$entry" "$source_dir/desktop/$id.desktop" || fail "$entry is not desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 cmp -s "$metainfo" "$build_dir/desktop/$id.metainfo.xml" || fail "$metainfo is missing or not the build's $id.metainfo.xml"
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-[[ $prefix/bin/$command -ef $launcher ]] || fail "the desktop entry runs \"$command\", not the launcher"
+[[ $launcher_dir/$command -ef $launcher ]] || fail "the desktop entry runs \"$command\", not the launcher"
 
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 32 48 64 128 256; do

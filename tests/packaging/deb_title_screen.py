@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
-"""Packages the build folder as a .deb, checks its control fields and contents, unpacks it into a scratch root
+"""Packages the build folder as a .deb, checks its control fields and contents, has lintian find no error or
+warning in it, unpacks it into a scratch root
 and starts the unpacked game through its launcher on a private X server: the title screen comes up with no
 music warning and the desktop entry's window class, and Quit ends the program with status 0. Without its theme
 the same tree warns, whatever its working folder holds.
@@ -50,13 +51,18 @@ def check_package(deb, version, root, source_dir, build_dir):
     # fonts-liberation is declared by hand; the libraries come from dpkg-shlibdeps.
     for dependency in ("fonts-liberation", "libqt6widgets6", "libsdl2-2.0-0", "libc6"):
         check(re.search(rf"(^|, ){dependency}( |,|$)", depends), f"Depends lacks {dependency}: {depends}")
+    # Tags of lintian's informational level are left to the README.
+    findings = subprocess.run(["lintian", "--fail-on", "error,warning", str(deb)], capture_output=True, text=True)
+    check(findings.returncode == 0, f"lintian finds:\n{findings.stdout}{findings.stderr}")
     run("dpkg", "-x", str(deb), str(root))
-    run("bash", str(here / "check-layout.sh"), str(root / "usr"), source_dir, build_dir)
+    # A game's launcher lies in /usr/games.
+    run("bash", str(here / "check-layout.sh"), str(root / "usr"), source_dir, build_dir, "games")
 
 
 def main():
     cpack, build_dir, source_dir, version = sys.argv[1:5]
-    require_tools("dpkg", "dpkg-deb", "dpkg-shlibdeps", "Xvfb", "xdotool", "xprop", needed_by="the package test")
+    require_tools("dpkg", "dpkg-deb", "dpkg-shlibdeps", "lintian", "Xvfb", "xdotool", "xprop",
+                  needed_by="the package test")
     with tempfile.TemporaryDirectory(prefix="pelmaroos deb.") as work:
         work = Path(work)
         run(cpack, "-G", "DEB", "--config", f"{build_dir}/CPackConfig.cmake", "-B", str(work / "deb"))
@@ -64,7 +70,7 @@ def main():
         check(len(debs) == 1, f"cpack made no single .deb: {debs}")
         root = work / "unpacked root"
         check_package(debs[0], version, root, source_dir, build_dir)
-        launcher = root / "usr/bin/pelmaroos-trivia"
+        launcher = root / "usr/games/pelmaroos-trivia"
         with XServer():
             (work / "empty folder").mkdir()
             game = start(launcher, work / "empty folder")
