@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Game.h"
 
-#include "results/ResultScreens.h"
 #include "screens/Layouts.h"
 #include "screens/Pictures.h"
 #include "shell/LevelMenu.h"
@@ -40,12 +39,13 @@ std::future<void> prepareFonts()
 Game::Game(shell::MessageBoxService &messageBoxes, shell::SoundService &sound, QString applicationFolder)
     : m_runtime(messageBoxes, sound, std::move(applicationFolder))
     , m_questionPages(m_runtime)
+    , m_resultScreens(m_runtime)
     , m_fonts(prepareFonts())
 {
     // The program's icon is read before any screen loads.
     screens::pictures::registerResources();
     for (ScreenName screen : shell::allScreens)
-        m_runtime.screens().define(screen, [screen] { return screens::layoutOf(screen); }, behaviourOf(screen));
+        m_runtime.screens().define(screen, &screens::layoutOf, behaviourOf(screen));
     // Closing any window through its frame ends the game as "Quit" does, so hidden screens never linger.
     m_runtime.screens().setCloseRequestProcedure([this] { shell::ExitAll(m_runtime); });
 }
@@ -63,7 +63,7 @@ shell::ScreenBehaviour Game::behaviourOf(ScreenName screen)
     case ScreenName::zzzExtra: return {};
     case ScreenName::EasyAbout:
     case ScreenName::MediumAbout:
-    case ScreenName::HardAbout: return results::resultScreenBehaviour(m_runtime, screen);
+    case ScreenName::HardAbout: return m_resultScreens.behaviour(screen);
     default: return m_questionPages.behaviour(screen);
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "quiz/QuestionPages.h"
+#include "results/ResultScreens.h"
 #include "shell/Runtime.h"
 
 #include <future>
@@ -27,6 +28,7 @@ private:
 
     shell::Runtime m_runtime;
     quiz::QuestionPages m_questionPages;
+    results::ResultScreens m_resultScreens;
     std::future<void> m_fonts;
 };
 

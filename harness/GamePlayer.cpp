@@ -3,6 +3,7 @@
 #include "harness/GamePlayer.h"
 
 #include "quiz/AnswerKey.h"
+#include "quiz/PageMoves.h"
 #include "shell/OptionButton.h"
 
 #include <QTest>
@@ -67,12 +68,12 @@ void GamePlayer::answer(ScreenName page, int right)
 
 void GamePlayer::forward(ScreenName page)
 {
-    click(page, shell::controlOfProcedure(screens::questionPage(page).forward.procedure).name);
+    click(page, QLatin1String(screens::questionPage(page).forwardArrow));
 }
 
 void GamePlayer::back(ScreenName page)
 {
-    click(page, shell::controlOfProcedure(screens::questionPage(page).back.procedure).name);
+    click(page, QLatin1String(screens::questionPage(page).backArrow));
 }
 
 void GamePlayer::openLevel(screens::Level level)
@@ -100,12 +101,12 @@ void GamePlayer::goTo(ScreenName target)
     click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
     for (screens::Level level : {screens::Level::Easy, screens::Level::Medium, screens::Level::Hard}) {
         const auto pages = screens::pagesOf(level);
-        if (pages[2].forward.to == target) {
+        if (quiz::movesOf(pages[2].page).forward.to == target) {
             openLevel(level);
             playLevel(level, 18);
         } else if (screens::isQuestionPage(target) && screens::questionPage(target).level == level) {
             openLevel(level);
-            for (ScreenName at = pages[0].page; at != target; at = screens::questionPage(at).forward.to)
+            for (ScreenName at = pages[0].page; at != target; at = quiz::movesOf(at).forward.to)
                 forward(at);
         }
     }

@@ -9,8 +9,8 @@
 
 namespace pelmaroos::harness {
 
-// Plays the game through its widgets as a player clicks, finding its way by the game's own page table.
-// Tests, the benchmarks and the screenshot tool all play it this one way.
+// Plays the game through its widgets as a player clicks, finding its way by the game's own page table
+// and page moves. Tests and the benchmarks all play it this one way.
 class GamePlayer
 {
 public:

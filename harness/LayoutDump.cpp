@@ -5,7 +5,6 @@
 #include "quiz/AnswerKey.h"
 #include "screens/Layouts.h"
 #include "screens/QuestionPageTable.h"
-#include "shell/ScreenBehaviour.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,11 +15,6 @@
 using namespace pelmaroos;
 
 namespace {
-
-QString keyOf(const shell::ControlId &id)
-{
-    return id.index < 0 ? id.name : QStringLiteral("%1(%2)").arg(id.name).arg(id.index);
-}
 
 QJsonObject screenOf(const shell::FormDescription &layout)
 {
@@ -33,7 +27,7 @@ QJsonObject screenOf(const shell::FormDescription &layout)
                 at.top += container.geometry.top;
             }
         }
-        controls[keyOf(control.id)] = QJsonArray {at.left, at.top, at.width, at.height};
+        controls[shell::keyOf(control.id)] = QJsonArray {at.left, at.top, at.width, at.height};
     }
     return {{QStringLiteral("caption"), layout.caption}, {QStringLiteral("controls"), controls}};
 }
@@ -51,9 +45,9 @@ int main()
         for (int option : quiz::answerKey(page.page))
             key.append(option);
         pages[shell::formName(page.page)] = QJsonObject {
-            {QStringLiteral("back"), shell::controlOfProcedure(page.back.procedure).name},
-            {QStringLiteral("forward"), shell::controlOfProcedure(page.forward.procedure).name},
-            {QStringLiteral("quit"), shell::controlOfProcedure(page.quitProcedure).name},
+            {QStringLiteral("back"), QLatin1String(page.backArrow)},
+            {QStringLiteral("forward"), QLatin1String(page.forwardArrow)},
+            {QStringLiteral("quit"), QLatin1String(page.exitButton)},
             {QStringLiteral("key"), key},
         };
     }

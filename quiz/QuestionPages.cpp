@@ -2,20 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "quiz/QuestionPages.h"
 
+#include "quiz/PageMoves.h"
 #include "screens/QuestionPageTable.h"
 #include "shell/Conversions.h"
-#include "shell/StartUpAndExit.h"
-#include "shell/OptionButton.h"
-#include "shell/Picture.h"
 #include "shell/Runtime.h"
-
-#include <QLineEdit>
+#include "shell/ScreenViews.h"
+#include "shell/StartUpAndExit.h"
 
 namespace pelmaroos::quiz {
 
-using screens::MoveOrder;
-using screens::questionPage;
 using shell::False;
+using shell::QuestionPageView;
 using shell::Screen;
 using shell::ScreenName;
 using shell::True;
@@ -23,10 +20,11 @@ using shell::TruthValue;
 
 namespace {
 
-const QString option1 = QStringLiteral("Option1");
-const QString option2 = QStringLiteral("Option2");
-const QString option3 = QStringLiteral("Option3");
-const QString scoreBox = QLatin1String(screens::scoreBoxName);
+// Every use of a page's controls comes through here, so the first one loads the page.
+const QuestionPageView &controlsOf(shell::Runtime &runtime, ScreenName page)
+{
+    return runtime.screen(page).view<QuestionPageView>();
+}
 
 void move(Screen &from, Screen &to, MoveOrder order, void (Screen::*leave)())
 {
@@ -39,64 +37,18 @@ void move(Screen &from, Screen &to, MoveOrder order, void (Screen::*leave)())
     }
 }
 
-} // namespace
-
-QuestionPages::QuestionPages(shell::Runtime &runtime)
-    : m_runtime(runtime)
+// A question counts when its chosen option's cell is True; option N belongs to column N - 1. Every option
+// is read again for every column, and columns 3 to 5 can never count: the pages have always scored so.
+std::int16_t scorePage(Page &page)
 {
-}
-
-shell::ScreenBehaviour QuestionPages::behaviour(ScreenName name)
-{
-    const screens::QuestionPage &page = questionPage(name);
-    auto bind = [this, name](const char *procedure, void (QuestionPages::*routine)(ScreenName)) {
-        return shell::NamedProcedure {procedure, [this, name, routine] { (this->*routine)(name); }};
-    };
-    return {
-        .load = bind(page.loadProcedure, &QuestionPages::loadPage),
-        .clicks = {
-            bind(page.back.procedure, page.number == 1 ? &QuestionPages::mainPage : &QuestionPages::previousPage),
-            bind(page.forward.procedure, page.number == 3 ? &QuestionPages::submitLevel : &QuestionPages::nextPage),
-            {page.quitProcedure, [this] { shell::ExitAll(m_runtime); }},
-        },
-    };
-}
-
-const AnswerMatrix &QuestionPages::answerMatrix(ScreenName page) const
-{
-    return m_matrices[std::size_t(screens::pageIndexOf(page))];
-}
-
-// Clears every choice and writes the page's answer key.
-void QuestionPages::loadPage(ScreenName page)
-{
-    Screen &screen = m_runtime.screen(page);
-    AnswerMatrix &matrix = m_matrices[std::size_t(screens::pageIndexOf(page))];
-    for (int i = 0; i < 6; ++i) {
-        for (std::size_t j = 0; j < 6; ++j) {
-            screen.option(option1, i).setValue(False);
-            screen.option(option2, i).setValue(False);
-            screen.option(option3, i).setValue(False);
-            matrix[std::size_t(i)][j] = False;
-        }
-    }
-    const std::array<int, 6> key = answerKey(page);
-    for (std::size_t i = 0; i < 6; ++i)
-        matrix[i][std::size_t(key[i] - 1)] = True;
-}
-
-// A question counts when its chosen option's cell is True; option N belongs to column N - 1.
-std::int16_t QuestionPages::ScorePage(ScreenName page)
-{
-    Screen &screen = m_runtime.screen(page);
-    const AnswerMatrix &matrix = answerMatrix(page);
     std::int16_t score = 0;
-    for (int i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < 6; ++i) {
         for (std::size_t j = 0; j < 6; ++j) {
-            const TruthValue cell = matrix[std::size_t(i)][j];
-            const TruthValue value1 = screen.option(option1, i).value();
-            const TruthValue value2 = screen.option(option2, i).value();
-            const TruthValue value3 = screen.option(option3, i).value();
+            const auto &options = controlsOf(page.runtime, page.name).options[i];
+            const TruthValue cell = page.matrix[i][j];
+            const TruthValue value1 = options[0]->value();
+            const TruthValue value2 = options[1]->value();
+            const TruthValue value3 = options[2]->value();
             if (value1 == cell && value1 == True && j == 0)
                 ++score;
             else if (value2 == cell && value2 == True && j == 1)
@@ -108,55 +60,121 @@ std::int16_t QuestionPages::ScorePage(ScreenName page)
     return score;
 }
 
-// The score goes into the page's own box before any screen moves.
-void QuestionPages::nextPage(ScreenName page)
+// Clears every choice and writes the page's answer key. A question's three options are cleared again for
+// each of the six columns it clears, as the pages always have; the key cells come after, so nothing
+// clears them.
+void loadPage(Page &page)
 {
-    const screens::Move &forward = questionPage(page).forward;
-    Screen &here = m_runtime.screen(page);
-    here.textBox(scoreBox).setText(shell::numberToText(ScorePage(page)));
-    move(here, m_runtime.screen(forward.to), forward.order, &Screen::hide);
+    for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t j = 0; j < 6; ++j) {
+            for (shell::OptionButton *option : controlsOf(page.runtime, page.name).options[i])
+                option->setValue(False);
+            page.matrix[i][j] = False;
+        }
+    }
+    const std::array<int, 6> key = answerKey(page.name);
+    for (std::size_t i = 0; i < 6; ++i)
+        page.matrix[i][std::size_t(key[i] - 1)] = True;
+}
+
+// The score goes into the page's own box before any screen moves.
+void nextPage(Page &page)
+{
+    const Move &forward = movesOf(page.name).forward;
+    controlsOf(page.runtime, page.name).Text1->setText(shell::numberToText(scorePage(page)));
+    move(page.runtime.screen(page.name), page.runtime.screen(forward.to), forward.order, &Screen::hide);
 }
 
 // Going back scores nothing; the page stays loaded with its choices.
-void QuestionPages::previousPage(ScreenName page)
+void previousPage(Page &page)
 {
-    const screens::Move &back = questionPage(page).back;
-    move(m_runtime.screen(page), m_runtime.screen(back.to), back.order, &Screen::hide);
+    const Move &back = movesOf(page.name).back;
+    move(page.runtime.screen(page.name), page.runtime.screen(back.to), back.order, &Screen::hide);
 }
 
 // Only the first page is unloaded; pages 2 and 3 keep their choices and score boxes.
-void QuestionPages::mainPage(ScreenName page)
+void mainPage(Page &page)
 {
-    const screens::Move &back = questionPage(page).back;
-    move(m_runtime.screen(page), m_runtime.screen(back.to), back.order, &Screen::unload);
+    const Move &back = movesOf(page.name).back;
+    move(page.runtime.screen(page.name), page.runtime.screen(back.to), back.order, &Screen::unload);
 }
 
 // The level total is page 1's box + page 3's score + page 2's box, in that order, as text in page 3's box.
-void QuestionPages::submitLevel(ScreenName thirdPage)
+void submitLevel(Page &page3)
 {
-    const auto pages = screens::pagesOf(questionPage(thirdPage).level);
-    const screens::Move &forward = pages[2].forward;
-    Screen &page3 = m_runtime.screen(thirdPage);
+    const auto pages = screens::pagesOf(screens::questionPage(page3.name).level);
+    const Move &forward = movesOf(page3.name).forward;
+    shell::Runtime &runtime = page3.runtime;
 
-    const std::int16_t page3Score = ScorePage(thirdPage);
-    const QString page1Box = m_runtime.screen(pages[0].page).textBox(scoreBox).text();
-    const QString page2Box = m_runtime.screen(pages[1].page).textBox(scoreBox).text();
+    const std::int16_t page3Score = scorePage(page3);
+    const QString page1Box = controlsOf(runtime, pages[0].page).Text1->text();
+    const QString page2Box = controlsOf(runtime, pages[1].page).Text1->text();
     const double total = (shell::textToNumber(page1Box) + double(page3Score)) + shell::textToNumber(page2Box);
-    page3.textBox(scoreBox).setText(shell::numberToText(total));
+    controlsOf(runtime, page3.name).Text1->setText(shell::numberToText(total));
 
-    // The first picture touched loads the result screen, whose Load reads the total from page 3.
-    Screen &result = m_runtime.screen(forward.to);
-    auto totalNow = [&] { return shell::textToNumber(page3.textBox(scoreBox).text()); };
+    // The total is read back from the box for each of the ten tests, one per band value, as the pages
+    // always have. The first picture touched loads the result screen, whose Load reads the total from
+    // page 3.
+    Screen &result = runtime.screen(forward.to);
+    auto totalNow = [&] { return shell::textToNumber(controlsOf(runtime, page3.name).Text1->text()); };
+    auto picture = [&result](shell::Picture *shell::ResultScreenView::*which) {
+        return result.view<shell::ResultScreenView>().*which;
+    };
     if (totalNow() <= 9)
-        result.image(QStringLiteral("Image3")).setVisible(true);
+        picture(&shell::ResultScreenView::Image3)->setVisible(true);
     for (int band = 10; band <= 17; ++band) {
         if (totalNow() == band)
-            result.image(QStringLiteral("Image2")).setVisible(true);
+            picture(&shell::ResultScreenView::Image2)->setVisible(true);
     }
     if (totalNow() == 18)
-        result.image(QStringLiteral("Image1")).setVisible(true);
+        picture(&shell::ResultScreenView::Image1)->setVisible(true);
 
-    move(page3, result, forward.order, &Screen::hide);
+    move(runtime.screen(page3.name), result, forward.order, &Screen::hide);
+}
+
+void quit(Page &page)
+{
+    shell::ExitAll(page.runtime);
+}
+
+} // namespace
+
+QuestionPages::QuestionPages(shell::Runtime &runtime)
+    : m_pages {{
+          {runtime, ScreenName::Easy1},   {runtime, ScreenName::Easy2},   {runtime, ScreenName::Easy3},
+          {runtime, ScreenName::Medium1}, {runtime, ScreenName::Medium2}, {runtime, ScreenName::Medium3},
+          {runtime, ScreenName::Hard1},   {runtime, ScreenName::Hard2},   {runtime, ScreenName::Hard3},
+      }}
+{
+}
+
+shell::ScreenBehaviour QuestionPages::behaviour(ScreenName name)
+{
+    const PageMoves &moves = movesOf(name);
+    const int number = screens::questionPage(name).number;
+    return shell::bindProcedures<QuestionPageView>(
+        page(name), {.load = {moves.loadProcedure, loadPage},
+                     .clicks = {
+                         {moves.back.procedure, &QuestionPageView::backArrow, number == 1 ? mainPage : previousPage},
+                         {moves.forward.procedure, &QuestionPageView::forwardArrow,
+                          number == 3 ? submitLevel : nextPage},
+                         {moves.quitProcedure, &QuestionPageView::exitButton, quit},
+                     }});
+}
+
+const AnswerMatrix &QuestionPages::answerMatrix(ScreenName name) const
+{
+    return m_pages[std::size_t(screens::pageIndexOf(name))].matrix;
+}
+
+std::int16_t QuestionPages::ScorePage(ScreenName name)
+{
+    return scorePage(page(name));
+}
+
+Page &QuestionPages::page(ScreenName name)
+{
+    return m_pages[std::size_t(screens::pageIndexOf(name))];
 }
 
 } // namespace pelmaroos::quiz

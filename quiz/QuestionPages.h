@@ -13,14 +13,21 @@ class Runtime;
 
 namespace pelmaroos::quiz {
 
-// The routines the nine question pages share, and each page's answer matrix, which lives as long as
-// the page's instance.
+// One question page's instance as its procedures see it: the page and its answer matrix, which lives as
+// long as the page's instance.
+struct Page {
+    shell::Runtime &runtime;
+    shell::ScreenName name;
+    AnswerMatrix matrix {};
+};
+
+// The routines the nine question pages share, bound to each page's procedures.
 class QuestionPages final
 {
 public:
     explicit QuestionPages(shell::Runtime &runtime);
 
-    // A page's Load, arrows and Quit button, as its row of the page table names them.
+    // A page's Load, arrows and Quit button, as its row of the page moves names them.
     shell::ScreenBehaviour behaviour(shell::ScreenName page);
 
     const AnswerMatrix &answerMatrix(shell::ScreenName page) const;
@@ -28,14 +35,9 @@ public:
     std::int16_t ScorePage(shell::ScreenName page);
 
 private:
-    void loadPage(shell::ScreenName page);
-    void nextPage(shell::ScreenName page);
-    void previousPage(shell::ScreenName page);
-    void mainPage(shell::ScreenName page);
-    void submitLevel(shell::ScreenName thirdPage);
+    Page &page(shell::ScreenName name);
 
-    shell::Runtime &m_runtime;
-    std::array<AnswerMatrix, 9> m_matrices {};
+    std::array<Page, 9> m_pages;
 };
 
 } // namespace pelmaroos::quiz

@@ -2,101 +2,92 @@
 // SPDX-License-Identifier: MIT
 #include "results/ResultScreens.h"
 
-#include "screens/QuestionPageTable.h"
 #include "shell/Conversions.h"
-#include "shell/StartUpAndExit.h"
 #include "shell/Runtime.h"
+#include "shell/ScreenViews.h"
 #include "shell/SoundCues.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "shell/StartUpAndExit.h"
 
 #include <algorithm>
 
 namespace pelmaroos::results {
 
-using screens::Level;
+using shell::ResultScreenView;
 using shell::ScreenName;
 
 namespace {
-
-// What sets each level's result screen apart, with its event procedures by name.
-struct ResultScreen {
-    Level level;
-    const char *loadProcedure;
-    const char *goOnProcedure;
-    std::array<const char *, 2> quitProcedures;
-    ScreenName next; // where the go-on button leads
-    QString titleText;
-    QString lowCue;
-    QString topCue;
-};
 
 const std::array<ResultScreen, 3> &resultScreens()
 {
     namespace cues = shell::cues;
     static const std::array<ResultScreen, 3> table = {{
-        {Level::Easy, "EasyAbout_Form_Load", "EasyAbout_Command1_Click",
+        {ScreenName::EasyAbout, ScreenName::Easy3, "EasyAbout_Form_Load", "EasyAbout_Command1_Click",
          {"EasyAbout_Command2_Click", "EasyAbout_Command3_Click"}, ScreenName::Medium1,
          QStringLiteral("Your Score On The Easy Level: "), cues::bad, cues::wow},
-        {Level::Medium, "MediumAbout_Form_Load", "MediumAbout_Command1_Click",
+        {ScreenName::MediumAbout, ScreenName::Medium3, "MediumAbout_Form_Load", "MediumAbout_Command1_Click",
          {"MediumAbout_Command2_Click", "MediumAbout_Command3_Click"}, ScreenName::Hard1,
          QStringLiteral("Your Score On The Medium Level: "), cues::haha, cues::excellent},
-        {Level::Hard, "HardAbout_Form_Load", "HardAbout_Command3_Click",
+        {ScreenName::HardAbout, ScreenName::Hard3, "HardAbout_Form_Load", "HardAbout_Command3_Click",
          {"HardAbout_Command4_Click", "HardAbout_Command5_Click"}, ScreenName::Main,
          QStringLiteral("Your Score On The Hard Level: "), cues::stupid, cues::brilliant},
     }};
     return table;
 }
 
-// Where the level's submission leads.
-ScreenName screenOf(Level level)
+// Each step reads the total afresh from the third page and the holder through their screens, as the
+// result screens always have: every read of a control goes through the accessor that loads its screen.
+void loadResultScreen(ResultScreens::Bound &bound)
 {
-    return screens::pagesOf(level)[2].forward.to;
-}
+    shell::Runtime &runtime = bound.runtime;
+    const ResultScreen &result = bound.row;
+    shell::Screen &me = runtime.screen(result.screen);
+    auto total = [&] { return runtime.screen(result.thirdPage).view<shell::QuestionPageView>().Text1->text(); };
+    auto holder = [&me] { return me.view<ResultScreenView>().Label10; };
 
-// The three cue tests are separate, not a chain; the top one compares the text itself with "18".
-void loadResultScreen(shell::Runtime &runtime, const ResultScreen &result)
-{
-    const ScreenName page3 = screens::pagesOf(result.level)[2].page;
-    shell::Screen &me = runtime.screen(screenOf(result.level));
-    auto total = [&] { return runtime.screen(page3).textBox(QLatin1String(screens::scoreBoxName)).text(); };
-    QLabel &holder = me.label(QStringLiteral("Label10"));
-
-    me.label(QStringLiteral("Label1")).setText(QStringLiteral("You got ") + total() + QStringLiteral(" out of 18."));
+    me.view<ResultScreenView>().Label1->setText(QStringLiteral("You got ") + total() + QStringLiteral(" out of 18."));
     me.setCaption(result.titleText + total() + QStringLiteral(" out of 18"));
-    holder.setText(total());
+    holder()->setText(total());
 
-    if (shell::textToNumber(holder.text()) >= 10.0 && holder.text() != QStringLiteral("18"))
+    // Three separate tests, not a chain. The top one compares the text itself with "18": a total written
+    // as "18.0" or " 18" would take the middle cue through the numeric test.
+    if (shell::textToNumber(holder()->text()) >= 10.0 && holder()->text() != QStringLiteral("18"))
         shell::PlayCue(runtime, shell::cues::good);
-    if (shell::textToNumber(holder.text()) <= 9.0)
+    if (shell::textToNumber(holder()->text()) <= 9.0)
         shell::PlayCue(runtime, result.lowCue);
-    if (holder.text() == QStringLiteral("18"))
+    if (holder()->text() == QStringLiteral("18"))
         shell::PlayCue(runtime, result.topCue);
 }
 
 // The result screen goes first; the level's pages stay loaded and hidden.
-void goOn(shell::Runtime &runtime, const ResultScreen &result)
+void goOn(ResultScreens::Bound &bound)
 {
-    runtime.screen(screenOf(result.level)).unload();
-    runtime.screen(result.next).show();
+    bound.runtime.screen(bound.row.screen).unload();
+    bound.runtime.screen(bound.row.next).show();
+}
+
+void quit(ResultScreens::Bound &bound)
+{
+    shell::ExitAll(bound.runtime);
 }
 
 } // namespace
 
-shell::ScreenBehaviour resultScreenBehaviour(shell::Runtime &runtime, ScreenName screen)
+ResultScreens::ResultScreens(shell::Runtime &runtime)
+    : m_screens {{{runtime, resultScreens()[0]}, {runtime, resultScreens()[1]}, {runtime, resultScreens()[2]}}}
 {
-    const ResultScreen &result =
-        *std::ranges::find_if(resultScreens(), [screen](const ResultScreen &r) { return screenOf(r.level) == screen; });
-    auto quit = [&runtime] { shell::ExitAll(runtime); };
-    return {
-        .load = {result.loadProcedure, [&runtime, &result] { loadResultScreen(runtime, result); }},
-        .clicks = {
-            {result.goOnProcedure, [&runtime, &result] { goOn(runtime, result); }},
-            {result.quitProcedures[0], quit},
-            {result.quitProcedures[1], quit},
-        },
-    };
+}
+
+shell::ScreenBehaviour ResultScreens::behaviour(ScreenName screen)
+{
+    const auto found = std::ranges::find(m_screens, screen, [](const Bound &bound) { return bound.row.screen; });
+    Q_ASSERT(found != m_screens.end());
+    const ResultScreen &row = found->row;
+    return shell::bindProcedures<ResultScreenView>(*found, {.load = {row.loadProcedure, loadResultScreen},
+                                                            .clicks = {
+                                                                {row.goOnProcedure, &ResultScreenView::goOn, goOn},
+                                                                {row.quitProcedures[0], &ResultScreenView::largeQuit, quit},
+                                                                {row.quitProcedures[1], &ResultScreenView::smallQuit, quit},
+                                                            }});
 }
 
 } // namespace pelmaroos::results

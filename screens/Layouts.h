@@ -7,13 +7,8 @@
 
 namespace pelmaroos::screens {
 
-// The layout a screen starts from each time it loads, in twips.
+// The layout a screen starts from each time it loads, in twips, with the view its procedures reach its
+// controls through.
 shell::FormDescription layoutOf(shell::ScreenName screen);
-
-shell::FormDescription titleScreenLayout();
-shell::FormDescription levelMenuLayout();
-shell::FormDescription extraScreenLayout();
-shell::FormDescription questionPageLayout(shell::ScreenName page);
-shell::FormDescription resultScreenLayout(shell::ScreenName screen);
 
 } // namespace pelmaroos::screens

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
-#include "screens/Layouts.h"
+#include "screens/LayoutsOfEachKind.h"
 #include "screens/Pictures.h"
 #include "screens/QuestionPageTable.h"
-#include "shell/ScreenBehaviour.h"
+#include "shell/ScreenViews.h"
 
 #include <algorithm>
 #include <array>
@@ -83,11 +83,11 @@ ControlDescription boldLabel(const char *name, TwipsRect geometry, QString capti
 }
 
 ControlDescription image(QString name, TwipsRect geometry, QString picture, QString accessibleName,
-                         ControlId container = {})
+                         ControlId container = {}, ViewSlot inView = {})
 {
     return {.type = ControlType::Image, .id = {std::move(name)}, .geometry = geometry,
             .picture = std::move(picture), .accessibleName = std::move(accessibleName),
-            .container = std::move(container)};
+            .container = std::move(container), .inView = std::move(inView)};
 }
 
 } // namespace
@@ -107,15 +107,16 @@ FormDescription questionPageLayout(ScreenName name)
         .width = 9375,
         .height = 7590,
         .icon = pictures::applicationIcon,
+        .view = QuestionPageView {},
     };
     auto &controls = layout.controls;
 
     controls.push_back(image(QLatin1String(page.banner), {1920, -840, 5760, 2445}, pictures::banner,
                              QStringLiteral("The Pelmaroos")));
-    controls.push_back(image(controlOfProcedure(page.back.procedure).name, {3360, 6840, 750, 540},
-                             pictures::leftArrow, backCaption));
-    controls.push_back(image(controlOfProcedure(page.forward.procedure).name, {5520, 6840, 750, 540},
-                             pictures::rightArrow, forwardCaption));
+    controls.push_back(image(QLatin1String(page.backArrow), {3360, 6840, 750, 540}, pictures::leftArrow, backCaption,
+                             {}, viewMember(&QuestionPageView::backArrow)));
+    controls.push_back(image(QLatin1String(page.forwardArrow), {5520, 6840, 750, 540}, pictures::rightArrow,
+                             forwardCaption, {}, viewMember(&QuestionPageView::forwardArrow)));
     controls.push_back(boldLabel(page.backCaptionLabel,
                                  firstPage ? TwipsRect {1920, 6960, 1335, 375} : TwipsRect {1440, 6960, 1815, 375},
                                  backCaption, 12));
@@ -124,10 +125,12 @@ FormDescription questionPageLayout(ScreenName name)
                                  QLatin1String(page.pageLabelCaption), 9.75));
     controls.push_back(boldLabel("Label12", {4440, 7200, 975, 255}, QStringLiteral("%1 of  3").arg(page.number), 12));
 
-    controls.push_back({.type = ControlType::CommandButton, .id = controlOfProcedure(page.quitProcedure),
-                        .geometry = {8640, 0, 735, 255}, .caption = QStringLiteral("Quit"), .tabIndex = 6});
-    controls.push_back({.type = ControlType::TextBox, .id = {QLatin1String(scoreBoxName)}, .geometry = page.scoreBox,
-                        .accessibleName = QStringLiteral("Page score"), .visible = false, .tabIndex = 7});
+    controls.push_back({.type = ControlType::CommandButton, .id = {QLatin1String(page.exitButton)},
+                        .geometry = {8640, 0, 735, 255}, .caption = QStringLiteral("Quit"), .tabIndex = 6,
+                        .inView = viewMember(&QuestionPageView::exitButton)});
+    controls.push_back({.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = page.scoreBox,
+                        .accessibleName = QStringLiteral("Page score"), .visible = false, .tabIndex = 7,
+                        .inView = viewMember(&QuestionPageView::Text1)});
 
     int nextImage = 1;
     for (int slot = 0; slot < 6; ++slot) {
@@ -157,7 +160,10 @@ FormDescription questionPageLayout(ScreenName name)
                                 .geometry = {optionLeft, optionTop(quirk, option), optionWidth,
                                              optionHeight(quirk, slot, option)},
                                 .caption = QString::fromUtf8(question.choices[std::size_t(option)]),
-                                .container = frame});
+                                .container = frame,
+                                .inView = viewPlace<QuestionPageView>([slot, option](QuestionPageView &view) -> auto & {
+                                    return view.options[std::size_t(slot)][std::size_t(option)];
+                                })});
         }
     }
     return layout;

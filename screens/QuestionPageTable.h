@@ -12,16 +12,6 @@ namespace pelmaroos::screens {
 
 enum class Level { Easy, Medium, Hard };
 
-// Whether a move shows the screen it goes to before it leaves the page, or after.
-enum class MoveOrder { ShowFirst, LeaveFirst };
-
-// An arrow's click procedure, named by its page, control and event, and where it leads.
-struct Move {
-    const char *procedure;
-    shell::ScreenName to;
-    MoveOrder order;
-};
-
 // A question frame's place for its picture, in twips inside the frame.
 struct IconSpot {
     int left = 0;
@@ -50,10 +40,9 @@ struct QuestionPage {
     Level level;
     int number;
     const char *caption;
-    const char *loadProcedure;
-    Move back;    // left arrow: the previous page, or the level menu from a first page
-    Move forward; // right arrow: the next page, or the result screen from a third page
-    const char *quitProcedure;
+    const char *backArrow;    // left, under "Main Page" on a first page and "Previous Page" after it
+    const char *forwardArrow; // right, under "Next Page", and "Submit" on a third page
+    const char *exitButton;
     const char *backCaptionLabel;
     const char *forwardCaptionLabel;
     const char *banner;
@@ -66,9 +55,6 @@ struct QuestionPage {
 };
 
 extern const std::array<QuestionPage, 9> questionPages;
-
-// The hidden text box that holds a page's score, and page 3's the level's total.
-inline constexpr const char *scoreBoxName = "Text1";
 
 const QuestionPage &questionPage(shell::ScreenName page);
 bool isQuestionPage(shell::ScreenName screen);

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
-#include "screens/Layouts.h"
+#include "screens/LayoutsOfEachKind.h"
 #include "screens/Pictures.h"
+#include "shell/ScreenViews.h"
 
 namespace pelmaroos::screens {
 
@@ -27,24 +28,26 @@ const QString notice = QStringLiteral(
 const QString contact = QStringLiteral("Send questions or comments to: ardo@example.com");
 
 ControlDescription label(const char *name, TwipsRect geometry, QString caption, SystemColour background,
-                         std::optional<Font> font = {})
+                         std::optional<Font> font = {}, ViewSlot inView = {})
 {
     return {.type = ControlType::Label, .id = {QLatin1String(name)}, .geometry = geometry,
             .caption = std::move(caption), .font = font, .background = Colour::of(background),
-            .foreground = Colour::of(SystemColour::HighlightText)};
+            .foreground = Colour::of(SystemColour::HighlightText), .inView = std::move(inView)};
 }
 
-ControlDescription hiddenPicture(const char *name, TwipsRect geometry, QString picture, const char *accessibleName)
+ControlDescription hiddenPicture(const char *name, TwipsRect geometry, QString picture, const char *accessibleName,
+                                 Picture *ResultScreenView::*inView)
 {
     return {.type = ControlType::Image, .id = {QLatin1String(name)}, .geometry = geometry,
-            .picture = std::move(picture), .accessibleName = QLatin1String(accessibleName), .visible = false};
+            .picture = std::move(picture), .accessibleName = QLatin1String(accessibleName), .visible = false,
+            .inView = viewMember(inView)};
 }
 
 ControlDescription button(const char *name, TwipsRect geometry, const char *caption, int tabIndex,
-                          std::optional<Font> font = {})
+                          QPushButton *ResultScreenView::*inView, std::optional<Font> font = {})
 {
     return {.type = ControlType::CommandButton, .id = {QLatin1String(name)}, .geometry = geometry,
-            .caption = QLatin1String(caption), .font = font, .tabIndex = tabIndex};
+            .caption = QLatin1String(caption), .font = font, .tabIndex = tabIndex, .inView = viewMember(inView)};
 }
 
 // Labels and pictures, each listed once; the screens stack them in their own orders.
@@ -55,16 +58,21 @@ struct SharedControls {
 SharedControls sharedControls(const ResultGeometry &at)
 {
     ControlDescription totalHolder {.type = ControlType::Label, .id = {QStringLiteral("Label10")},
-                                    .geometry = at.totalHolder, .visible = false};
+                                    .geometry = at.totalHolder, .visible = false,
+                                    .inView = viewMember(&ResultScreenView::Label10)};
     return {
-        .scoreLine = label("Label1", at.scoreLine, {}, SystemColour::WindowText, Font {13.5}),
+        .scoreLine = label("Label1", at.scoreLine, {}, SystemColour::WindowText, Font {13.5},
+                           viewMember(&ResultScreenView::Label1)),
         .heading = label("Label2", at.heading, QStringLiteral("NEW VERSION!"), SystemColour::ButtonText, Font {24}),
         .notice = label("Label3", at.notice, notice, SystemColour::MenuText),
         .contact = label("Label9", at.contact, contact, SystemColour::ButtonText),
         .totalHolder = totalHolder,
-        .pictureA = hiddenPicture("Image1", at.pictureA, pictures::resultTop, "The Pelmaroos cheering"),
-        .pictureB = hiddenPicture("Image2", at.pictureB, pictures::resultMiddle, "Gusset and Biscuit under a rainbow"),
-        .pictureC = hiddenPicture("Image3", at.pictureC, pictures::resultLow, "Gusset under a rain cloud"),
+        .pictureA = hiddenPicture("Image1", at.pictureA, pictures::resultTop, "The Pelmaroos cheering",
+                                  &ResultScreenView::Image1),
+        .pictureB = hiddenPicture("Image2", at.pictureB, pictures::resultMiddle,
+                                  "Gusset and Biscuit under a rainbow", &ResultScreenView::Image2),
+        .pictureC = hiddenPicture("Image3", at.pictureC, pictures::resultLow, "Gusset under a rain cloud",
+                                  &ResultScreenView::Image3),
     };
 }
 
@@ -82,12 +90,13 @@ FormDescription easyAbout()
         .background = Colour::of(SystemColour::MenuText),
         .icon = pictures::applicationIcon,
         .controls = {
-            button("Command1", {840, 5640, 1695, 495}, "Try Medium Level", 0),
-            button("Command2", {3240, 5640, 1695, 495}, "Quit", 1, Font {9.75}),
-            button("Command3", {5040, 0, 735, 255}, "Quit", 2),
+            button("Command1", {840, 5640, 1695, 495}, "Try Medium Level", 0, &ResultScreenView::goOn),
+            button("Command2", {3240, 5640, 1695, 495}, "Quit", 1, &ResultScreenView::largeQuit, Font {9.75}),
+            button("Command3", {5040, 0, 735, 255}, "Quit", 2, &ResultScreenView::smallQuit),
             // The score line lies in front of the revealed picture.
             c.notice, c.totalHolder, c.contact, c.heading, c.scoreLine, c.pictureC, c.pictureB, c.pictureA,
         },
+        .view = ResultScreenView {},
     };
 }
 
@@ -105,12 +114,13 @@ FormDescription mediumAbout()
         .background = Colour::of(SystemColour::ButtonText),
         .icon = pictures::applicationIcon,
         .controls = {
-            button("Command2", {3240, 5760, 1695, 495}, "Quit", 0, Font {9.75}),
-            button("Command1", {840, 5760, 1695, 495}, "Try HARD Level", 1),
-            button("Command3", {5040, 0, 735, 255}, "Quit", 2),
+            button("Command2", {3240, 5760, 1695, 495}, "Quit", 0, &ResultScreenView::largeQuit, Font {9.75}),
+            button("Command1", {840, 5760, 1695, 495}, "Try HARD Level", 1, &ResultScreenView::goOn),
+            button("Command3", {5040, 0, 735, 255}, "Quit", 2, &ResultScreenView::smallQuit),
             // The score line lies behind the revealed picture and shows through its transparent parts.
             c.contact, c.notice, c.heading, c.totalHolder, c.pictureA, c.pictureB, c.pictureC, c.scoreLine,
         },
+        .view = ResultScreenView {},
     };
 }
 
@@ -128,11 +138,12 @@ FormDescription hardAbout()
         .background = Colour::of(SystemColour::ButtonText),
         .icon = pictures::applicationIcon,
         .controls = {
-            button("Command3", {840, 5640, 1695, 495}, "Main", 0, Font {12}),
-            button("Command4", {3240, 5640, 1695, 495}, "Quit", 1, Font {12}),
-            button("Command5", {5040, 0, 735, 255}, "Quit", 2),
+            button("Command3", {840, 5640, 1695, 495}, "Main", 0, &ResultScreenView::goOn, Font {12}),
+            button("Command4", {3240, 5640, 1695, 495}, "Quit", 1, &ResultScreenView::largeQuit, Font {12}),
+            button("Command5", {5040, 0, 735, 255}, "Quit", 2, &ResultScreenView::smallQuit),
             c.contact, c.notice, c.heading, c.totalHolder, c.pictureA, c.pictureB, c.pictureC, c.scoreLine,
         },
+        .view = ResultScreenView {},
     };
 }
 

@@ -18,11 +18,6 @@ namespace pelmaroos::shell {
 
 namespace {
 
-QString keyOf(const ControlId &id)
-{
-    return id.index < 0 ? id.name : id.name + QLatin1Char('(') + QString::number(id.index) + QLatin1Char(')');
-}
-
 QRect pixelRect(const TwipsRect &rect)
 {
     return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
@@ -44,6 +39,7 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const Colour &colour)
 
 Form::Form(const FormDescription &description, CloseHandler onCloseRequest)
     : m_window(std::make_unique<ScreenWindow>(std::move(onCloseRequest)))
+    , m_view(description.view)
 {
     m_window->setWindowTitle(description.caption);
     m_window->resize(pixels(description.width), pixels(description.height));
@@ -77,7 +73,10 @@ Form::Form(const FormDescription &description, CloseHandler onCloseRequest)
         const QString container = keyOf(control->container);
         QWidget *parent = container.isEmpty() ? m_window.get() : m_controls.value(container);
         Q_ASSERT_X(parent, "Form", qPrintable(QStringLiteral("no container ") + container));
-        m_controls.insert(keyOf(control->id), createControl(*control, parent));
+        QWidget *widget = createControl(*control, parent);
+        m_controls.insert(keyOf(control->id), widget);
+        if (control->inView)
+            control->inView(m_view, *widget);
     }
     setTabOrder(description);
 }

@@ -26,6 +26,8 @@ public:
 
     ScreenWindow &window() const { return *m_window; }
     QWidget *control(const ControlId &id) const;
+    // The screen's view, its controls in place; empty for a screen without one.
+    const std::any &view() const { return m_view; }
     QWidget *firstInTabOrder() const { return m_firstInTabOrder; }
 
     // Discards the window once the event that is running has returned: a procedure may unload
@@ -38,6 +40,7 @@ private:
 
     std::unique_ptr<ScreenWindow> m_window;
     QHash<QString, QWidget *> m_controls;
+    std::any m_view;
     QPointer<QWidget> m_firstInTabOrder;
 };
 

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "shell/ViewSlot.h"
+
 #include <QRgb>
 #include <QString>
 
+#include <any>
 #include <optional>
 #include <vector>
 
@@ -54,6 +57,12 @@ struct ControlId {
     friend bool operator==(const ControlId &, const ControlId &) = default;
 };
 
+// The control's object name: "Text1", or "Option1(0)" in an array.
+inline QString keyOf(const ControlId &id)
+{
+    return id.index < 0 ? id.name : id.name + QLatin1Char('(') + QString::number(id.index) + QLatin1Char(')');
+}
+
 struct ControlDescription {
     ControlType type = ControlType::Label;
     ControlId id;
@@ -67,6 +76,7 @@ struct ControlDescription {
     bool visible = true;
     int tabIndex = -1;         // windowed controls only
     ControlId container;       // empty name: the screen itself
+    ViewSlot inView;           // its place in the screen's view, for the controls procedures touch
 };
 
 struct FormDescription {
@@ -78,6 +88,7 @@ struct FormDescription {
     QString icon;
     // Labels and images front to back; windowed controls always lie above them.
     std::vector<ControlDescription> controls;
+    std::any view;             // the screen's view, empty, for its controls to fill
 };
 
 } // namespace pelmaroos::shell

@@ -2,14 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "shell/Screen.h"
 
-#include "shell/OptionButton.h"
 #include "shell/Picture.h"
 #include "shell/ScreenRegistry.h"
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -104,26 +101,6 @@ void Screen::setCaption(const QString &caption)
     form().window().setWindowTitle(caption);
 }
 
-OptionButton &Screen::option(const QString &array, int index)
-{
-    return controlAs<OptionButton>({array, index});
-}
-
-QLineEdit &Screen::textBox(const QString &name)
-{
-    return controlAs<QLineEdit>({name});
-}
-
-QLabel &Screen::label(const QString &name)
-{
-    return controlAs<QLabel>({name});
-}
-
-Picture &Screen::image(const QString &name)
-{
-    return controlAs<Picture>({name});
-}
-
 ScreenWindow &Screen::window()
 {
     return form().window();
@@ -136,36 +113,24 @@ Form &Screen::form()
         m_shownSinceLoad = false;
         connectClicks();
         emit m_registry.screenLoaded(m_name);
-        m_registry.runProcedure(m_registry.behaviour(m_name).load.run);
+        m_registry.runProcedure(m_registry.behaviour(m_name).load);
         Q_ASSERT_X(m_form, "Screen", "a Load procedure unloaded its own screen");
     }
     return *m_form;
 }
 
-QWidget &Screen::control(const ControlId &id)
+void Screen::noSuchView() const
 {
-    QWidget *widget = form().control(id);
-    if (!widget)
-        qFatal("%s has no control %s(%d)", qPrintable(formName(m_name)), qPrintable(id.name), id.index);
-    return *widget;
-}
-
-template<typename T>
-T &Screen::controlAs(const ControlId &id)
-{
-    QWidget &widget = control(id);
-    T *typed = qobject_cast<T *>(&widget);
-    if (!typed)
-        qFatal("%s: %s is not of the expected type", qPrintable(formName(m_name)), qPrintable(widget.objectName()));
-    return *typed;
+    qFatal("%s has no view of that kind", qPrintable(formName(m_name)));
 }
 
 void Screen::connectClicks()
 {
-    for (const NamedProcedure &click : m_registry.behaviour(m_name).clicks) {
-        if (!QLatin1String(click.name).startsWith(formName(m_name) + QLatin1Char('_')))
-            qFatal("%s is not a procedure of %s", click.name, qPrintable(formName(m_name)));
-        QWidget *widget = m_form->control(controlOfProcedure(click.name));
+    for (const ClickProcedure &click : m_registry.behaviour(m_name).clicks) {
+        // The name says which control the procedure is: a row bound to another control is a fault.
+        QWidget *widget = click.control(m_form->view());
+        if (!widget || QLatin1String(click.name) != formName(m_name) + QLatin1Char('_') + widget->objectName() + QStringLiteral("_Click"))
+            qFatal("%s is not bound to the control it names", click.name);
         auto run = [this, procedure = click.run] { m_registry.runProcedure(procedure); };
         if (auto *button = qobject_cast<QPushButton *>(widget))
             QObject::connect(button, &QPushButton::clicked, button, run);

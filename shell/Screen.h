@@ -8,17 +8,12 @@
 
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-
 namespace pelmaroos::shell {
 
-class OptionButton;
-class Picture;
 class ScreenRegistry;
 
 // The one instance of a screen. It exists from its first reference; its window and controls exist only
-// while it is loaded. Reading or writing a control loads it, and so does Show.
+// while it is loaded. Reaching its controls loads it, and so does Show.
 class Screen final
 {
 public:
@@ -38,19 +33,23 @@ public:
     QString caption();
     void setCaption(const QString &caption);
 
-    OptionButton &option(const QString &array, int index);
-    QLineEdit &textBox(const QString &name);
-    QLabel &label(const QString &name);
-    Picture &image(const QString &name);
+    // The screen's controls by what they are (ScreenViews.h). Every read or write of a control goes
+    // through here, so the first one loads the screen.
+    template<typename View>
+    const View &view()
+    {
+        const View *typed = std::any_cast<View>(&form().view());
+        if (!typed)
+            noSuchView();
+        return *typed;
+    }
 
     // The loaded window, for tests and tools that look at the screen; loads it.
     ScreenWindow &window();
 
 private:
     Form &form();
-    QWidget &control(const ControlId &id);
-    template<typename T>
-    T &controlAs(const ControlId &id);
+    [[noreturn]] void noSuchView() const;
     void connectClicks();
 
     ScreenName m_name;

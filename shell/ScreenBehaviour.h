@@ -2,58 +2,72 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/FormDescription.h"
+#include "shell/Picture.h"
 
+#include <QPushButton>
+
+#include <any>
 #include <functional>
-#include <initializer_list>
+#include <variant>
 #include <vector>
 
 namespace pelmaroos::shell {
 
 using Procedure = std::function<void()>;
 
-// An event procedure and the name it is known by: its screen, its control (or Form) and its event,
-// joined by underscores, as in "Easy3_Image9_Click".
-struct NamedProcedure {
+// A click procedure, known by its screen, its control and its event joined by underscores
+// ("Easy3_Image9_Click"), and the control of the screen's view it answers.
+struct ClickProcedure {
     const char *name = nullptr;
+    std::function<QWidget *(const std::any &view)> control;
     Procedure run;
 };
 
 // The event procedures of one screen: its Load procedure (if any) and the clicks it answers.
 struct ScreenBehaviour {
-    NamedProcedure load;
-    std::vector<NamedProcedure> clicks;
+    const char *loadName = nullptr;
+    Procedure load;
+    std::vector<ClickProcedure> clicks;
 };
 
-// The control a click procedure belongs to, read from its name: "Easy3_Image9_Click" is Image9's.
-inline ControlId controlOfProcedure(const char *procedure)
-{
-    return {QString::fromLatin1(procedure).section(QLatin1Char('_'), 1, 1)};
-}
-
-// Event procedures written as functions of what they work on.
-template<typename Context>
-using ContextProcedure = void (*)(Context &);
-
-template<typename Context>
-struct NamedClick {
-    const char *name;
-    ContextProcedure<Context> procedure;
-};
-
-// A screen's Load procedure (or none) and click procedures, each bound to its context.
-template<typename Context>
-ScreenBehaviour bindProcedures(Context &context, NamedClick<Context> load,
-                               std::initializer_list<NamedClick<Context>> clicks)
-{
-    auto bind = [&context](NamedClick<Context> named) -> NamedProcedure {
-        if (!named.procedure)
-            return {};
-        return {named.name, [&context, procedure = named.procedure] { procedure(context); }};
+// A screen's procedures as rows: each a name, for a click the button or picture of the view it answers,
+// and a routine of the context the procedures work on. Every screen binds its procedures this one way.
+template<typename View, typename Context>
+struct Procedures {
+    using Routine = void (*)(Context &);
+    struct Load {
+        const char *name = nullptr;
+        Routine run = nullptr;
     };
-    ScreenBehaviour behaviour {.load = bind(load), .clicks = {}};
-    for (const NamedClick<Context> &click : clicks)
-        behaviour.clicks.push_back(bind(click));
+    struct Click {
+        const char *name;
+        std::variant<QPushButton *View::*, Picture *View::*> control;
+        Routine run;
+    };
+    Load load;
+    std::vector<Click> clicks;
+};
+
+template<typename View, typename Context>
+ScreenBehaviour bindProcedures(Context &context, const Procedures<View, Context> &procedures)
+{
+    auto bound = [&context](typename Procedures<View, Context>::Routine run) -> Procedure {
+        return [&context, run] { run(context); };
+    };
+    ScreenBehaviour behaviour;
+    if (procedures.load.run) {
+        behaviour.loadName = procedures.load.name;
+        behaviour.load = bound(procedures.load.run);
+    }
+    for (const auto &click : procedures.clicks) {
+        auto control = [member = click.control](const std::any &view) -> QWidget * {
+            const View *typed = std::any_cast<View>(&view);
+            if (!typed)
+                return nullptr;
+            return std::visit([typed](auto widget) -> QWidget * { return typed->*widget; }, member);
+        };
+        behaviour.clicks.push_back({click.name, control, bound(click.run)});
+    }
     return behaviour;
 }
 

@@ -24,7 +24,7 @@ void ScreenRegistry::define(ScreenName name, FormDescription layout, ScreenBehav
 
 void ScreenRegistry::define(ScreenName name, LayoutBuilder layout, ScreenBehaviour behaviour)
 {
-    m_definitions[slotOf(name)] = {std::move(layout), std::nullopt, std::move(behaviour)};
+    m_definitions[slotOf(name)] = {layout, std::nullopt, std::move(behaviour)};
 }
 
 void ScreenRegistry::setCloseRequestProcedure(Procedure procedure)
@@ -68,7 +68,7 @@ const FormDescription &ScreenRegistry::layout(ScreenName name) const
 {
     Definition &definition = m_definitions[slotOf(name)];
     if (!definition.layout)
-        definition.layout = definition.build ? definition.build() : FormDescription {};
+        definition.layout = definition.build ? definition.build(name) : FormDescription {};
     return *definition.layout;
 }
 

@@ -10,7 +10,6 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,9 +25,9 @@ public:
     ScreenRegistry();
     ~ScreenRegistry() override;
 
-    // Builds a screen's description when the screen first needs it: the program starts without the
-    // descriptions of the screens its title screen does not show.
-    using LayoutBuilder = std::function<FormDescription()>;
+    // The layouts' own function, called for a screen's description when the screen first needs it: the
+    // program starts without the descriptions of the screens its title screen does not show.
+    using LayoutBuilder = FormDescription (*)(ScreenName);
 
     void define(ScreenName name, FormDescription layout, ScreenBehaviour behaviour);
     void define(ScreenName name, LayoutBuilder layout, ScreenBehaviour behaviour);
@@ -53,7 +52,7 @@ signals:
 
 private:
     struct Definition {
-        LayoutBuilder build;
+        LayoutBuilder build = nullptr;
         std::optional<FormDescription> layout;
         ScreenBehaviour behaviour;
     };

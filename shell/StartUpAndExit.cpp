@@ -3,6 +3,7 @@
 #include "shell/StartUpAndExit.h"
 
 #include "shell/Runtime.h"
+#include "shell/ScreenViews.h"
 #include "shell/SoundCues.h"
 
 namespace pelmaroos::shell {
@@ -31,9 +32,10 @@ void PreMain_Command1_Click(Runtime &runtime)
 
 ScreenBehaviour titleScreenBehaviour(Runtime &runtime)
 {
-    return bindProcedures(runtime, {"PreMain_Form_Load", PreMain_Form_Load},
-                          {{"PreMain_cmdContinue_Click", PreMain_cmdContinue_Click},
-                           {"PreMain_Command1_Click", PreMain_Command1_Click}});
+    return bindProcedures<TitleScreenView>(
+        runtime, {.load = {"PreMain_Form_Load", PreMain_Form_Load},
+                  .clicks = {{"PreMain_cmdContinue_Click", &TitleScreenView::cmdContinue, PreMain_cmdContinue_Click},
+                             {"PreMain_Command1_Click", &TitleScreenView::Command1, PreMain_Command1_Click}}});
 }
 
 void ExitAll(Runtime &runtime)

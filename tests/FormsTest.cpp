@@ -3,6 +3,7 @@
 #include "shell/OptionButton.h"
 #include "shell/Picture.h"
 #include "shell/ScreenRegistry.h"
+#include "shell/ViewSlot.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,18 @@
 #include <QTest>
 
 using namespace pelmaroos::shell;
+
+namespace {
+
+// The small screens' view, filled from their description as the real screens' views are.
+struct TestView {
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    std::array<OptionButton *, 2> options {};
+};
+
+} // namespace
 
 // The forms layer on two small screens of its own: loading, showing, hiding, unloading, and when the
 // program ends.
@@ -34,22 +47,29 @@ private:
             .height = 1500,
             .controls = {
                 {.type = ControlType::Label, .id = {QStringLiteral("Label1")}, .geometry = {0, 0, 1500, 255},
-                 .caption = QStringLiteral("as laid out")},
+                 .caption = QStringLiteral("as laid out"), .inView = viewMember(&TestView::Label1)},
                 {.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = {0, 300, 600, 285},
-                 .visible = false, .tabIndex = 2},
+                 .visible = false, .tabIndex = 2, .inView = viewMember(&TestView::Text1)},
                 {.type = ControlType::CommandButton, .id = {QStringLiteral("Command1")},
-                 .geometry = {1500, 0, 735, 255}, .caption = QStringLiteral("Go"), .tabIndex = 1},
+                 .geometry = {1500, 0, 735, 255}, .caption = QStringLiteral("Go"), .tabIndex = 1,
+                 .inView = viewMember(&TestView::Command1)},
                 {.type = ControlType::Frame, .id = frame, .geometry = {0, 600, 2500, 900}, .tabIndex = 0},
                 {.type = ControlType::OptionButton, .id = {QStringLiteral("Option1"), 0},
-                 .geometry = {120, 240, 1500, 255}, .container = frame},
+                 .geometry = {120, 240, 1500, 255}, .container = frame,
+                 .inView = viewPlace<TestView>([](TestView &view) -> auto & { return view.options[0]; })},
                 {.type = ControlType::OptionButton, .id = {QStringLiteral("Option2"), 0},
-                 .geometry = {120, 480, 1500, 255}, .container = frame},
+                 .geometry = {120, 480, 1500, 255}, .container = frame,
+                 .inView = viewPlace<TestView>([](TestView &view) -> auto & { return view.options[1]; })},
             },
+            .view = TestView {},
         };
     }
 
     Screen &a() { return registry->screen(ScreenName::PreMain); }
     Screen &b() { return registry->screen(ScreenName::Main); }
+    // Reaching a control loads its screen.
+    const TestView &controlsOfA() { return a().view<TestView>(); }
+    const TestView &controlsOfB() { return b().view<TestView>(); }
 
 private slots:
     void init()
@@ -58,9 +78,14 @@ private slots:
         loads = 0;
         onCommand1 = {};
         registry->define(ScreenName::PreMain, layout(),
-                         {.load = {"PreMain_Form_Load",
-                                   [this] { ++loads; a().label(QStringLiteral("Label1")).setText(QStringLiteral("loaded")); }},
-                          .clicks = {{"PreMain_Command1_Click", [this] { onCommand1(); }}}});
+                         bindProcedures<TestView>(*this, {.load = {"PreMain_Form_Load",
+                                                                   [](FormsTest &test) {
+                                                                       ++test.loads;
+                                                                       test.controlsOfA().Label1->setText(
+                                                                           QStringLiteral("loaded"));
+                                                                   }},
+                                                          .clicks = {{"PreMain_Command1_Click", &TestView::Command1,
+                                                                      [](FormsTest &test) { test.onCommand1(); }}}}));
         registry->define(ScreenName::Main, layout(), {});
     }
 
@@ -79,35 +104,35 @@ private slots:
 
     void controlAccessLoadsHiddenAndRunsLoadFirst()
     {
-        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
+        QCOMPARE(controlsOfA().Text1->text(), QString());
         QVERIFY(a().isLoaded());
         QVERIFY(!a().isVisible());
         QCOMPARE(loads, 1);
-        QCOMPARE(a().label(QStringLiteral("Label1")).text(), QStringLiteral("loaded"));
+        QCOMPARE(controlsOfA().Label1->text(), QStringLiteral("loaded"));
     }
 
     void showLoadsOnceAndHideKeepsEveryValue()
     {
         a().show();
         QVERIFY(a().isVisible());
-        a().textBox(QStringLiteral("Text1")).setText(QStringLiteral("4"));
-        a().option(QStringLiteral("Option2"), 0).setValue(True);
+        controlsOfA().Text1->setText(QStringLiteral("4"));
+        controlsOfA().options[1]->setValue(True);
         a().setCaption(QStringLiteral("changed"));
         a().hide();
         QVERIFY(a().isLoaded());
         QVERIFY(!a().isVisible());
         a().show();
         QCOMPARE(loads, 1);
-        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QStringLiteral("4"));
-        QCOMPARE(a().option(QStringLiteral("Option2"), 0).value(), True);
+        QCOMPARE(controlsOfA().Text1->text(), QStringLiteral("4"));
+        QCOMPARE(controlsOfA().options[1]->value(), True);
         QCOMPARE(a().caption(), QStringLiteral("changed"));
     }
 
     void unloadReturnsToTheLayout()
     {
         a().show();
-        a().textBox(QStringLiteral("Text1")).setText(QStringLiteral("4"));
-        a().option(QStringLiteral("Option1"), 0).setValue(True);
+        controlsOfA().Text1->setText(QStringLiteral("4"));
+        controlsOfA().options[0]->setValue(True);
         a().setCaption(QStringLiteral("changed"));
         a().unload();
         QVERIFY(!a().isLoaded());
@@ -115,16 +140,16 @@ private slots:
 
         QCOMPARE(a().caption(), QStringLiteral("Layout caption"));
         QCOMPARE(loads, 2);
-        QCOMPARE(a().textBox(QStringLiteral("Text1")).text(), QString());
-        QCOMPARE(a().option(QStringLiteral("Option1"), 0).value(), False);
+        QCOMPARE(controlsOfA().Text1->text(), QString());
+        QCOMPARE(controlsOfA().options[0]->value(), False);
         QVERIFY(!a().isVisible());
     }
 
     // A chosen option refuses to clear itself in Qt; putting False must clear it all the same.
     void falseClearsAChosenOption()
     {
-        OptionButton &first = a().option(QStringLiteral("Option1"), 0);
-        OptionButton &second = a().option(QStringLiteral("Option2"), 0);
+        OptionButton &first = *controlsOfA().options[0];
+        OptionButton &second = *controlsOfA().options[1];
         second.setValue(True);
         QCOMPARE(second.value(), True);
         second.setValue(False);
@@ -134,8 +159,8 @@ private slots:
 
     void aFrameIsOneTabStopTakenByItsChoice()
     {
-        OptionButton &first = a().option(QStringLiteral("Option1"), 0);
-        OptionButton &second = a().option(QStringLiteral("Option2"), 0);
+        OptionButton &first = *controlsOfA().options[0];
+        OptionButton &second = *controlsOfA().options[1];
         QVERIFY(first.focusPolicy() & Qt::TabFocus);
         QVERIFY(!(second.focusPolicy() & Qt::TabFocus));
         second.setValue(True);
@@ -150,11 +175,11 @@ private slots:
         onCommand1 = [this] {
             a().unload();
             b().show();
-            b().textBox(QStringLiteral("Text1")).setText(QStringLiteral("after"));
+            controlsOfB().Text1->setText(QStringLiteral("after"));
         };
-        QTest::mouseClick(a().window().findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(controlsOfA().Command1, Qt::LeftButton);
         QVERIFY(!a().isLoaded());
-        QCOMPARE(b().textBox(QStringLiteral("Text1")).text(), QStringLiteral("after"));
+        QCOMPARE(controlsOfB().Text1->text(), QStringLiteral("after"));
         QTRY_VERIFY(oldWindow.isNull());
     }
 

@@ -5,6 +5,7 @@
 #include "Fakes.h"
 #include "app/Game.h"
 #include "harness/GamePlayer.h"
+#include "shell/ScreenViews.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -30,7 +31,9 @@ public:
 
     void start() { game.start(); }
     shell::ScreenRegistry &registry() { return game.runtime().screens(); }
-    QString scoreBox(shell::ScreenName page) { return screen(page).textBox(QStringLiteral("Text1")).text(); }
+    const shell::QuestionPageView &page(shell::ScreenName name) { return screen(name).view<shell::QuestionPageView>(); }
+    const shell::ResultScreenView &result(shell::ScreenName name) { return screen(name).view<shell::ResultScreenView>(); }
+    QString scoreBox(shell::ScreenName name) { return page(name).Text1->text(); }
 };
 
 } // namespace pelmaroos::tests

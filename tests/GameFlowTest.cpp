@@ -21,10 +21,11 @@ const QString musicWarning =
 
 QString revealedPicture(Screen &result)
 {
+    const auto &view = result.view<shell::ResultScreenView>();
     QStringList shown;
-    for (const char *name : {"Image1", "Image2", "Image3"}) {
-        if (result.image(QLatin1String(name)).isVisibleTo(&result.window()))
-            shown.append(QLatin1String(name));
+    for (const shell::Picture *picture : {view.Image1, view.Image2, view.Image3}) {
+        if (picture->isVisibleTo(&result.window()))
+            shown.append(picture->objectName());
     }
     return shown.join(QLatin1Char(','));
 }
@@ -167,10 +168,10 @@ private slots:
         Screen &result = game.screen(resultScreen);
         const QString number = QString::number(total);
         QCOMPARE(game.visibleScreens(), QStringList {formName(resultScreen)});
-        QCOMPARE(result.label(QStringLiteral("Label1")).text(), QStringLiteral("You got %1 out of 18.").arg(total));
+        QCOMPARE(game.result(resultScreen).Label1->text(), QStringLiteral("You got %1 out of 18.").arg(total));
         QCOMPARE(result.caption(),
                  QStringLiteral("Your Score On The %1 Level: %2 out of 18").arg(QLatin1String(names[int(level)])).arg(total));
-        QVERIFY(!result.label(QStringLiteral("Label10")).isVisibleTo(&result.window()));
+        QVERIFY(!game.result(resultScreen).Label10->isVisibleTo(&result.window()));
         QCOMPARE(revealedPicture(result), picture);
         QCOMPARE(game.sound.fileNamesPlayed(), (QStringList {QStringLiteral("theme.wav"), cue}));
         QVERIFY(game.boxes.shown.empty());
@@ -189,7 +190,7 @@ private slots:
         QCOMPARE(game.boxes.shown.size(), 1u);
         QCOMPARE(onView, QStringList {QStringLiteral("Hard3")});
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("HardAbout")});
-        QCOMPARE(game.screen(ScreenName::HardAbout).label(QStringLiteral("Label1")).text(),
+        QCOMPARE(game.result(ScreenName::HardAbout).Label1->text(),
                  QStringLiteral("You got 12 out of 18."));
     }
 
@@ -234,7 +235,7 @@ private slots:
         QTest::newRow("Main Exit") << ScreenName::Main << QStringLiteral("cmdExit");
         for (const screens::QuestionPage &page : screens::questionPages)
             QTest::addRow("%s Quit", qPrintable(formName(page.page)))
-                << page.page << controlOfProcedure(page.quitProcedure).name;
+                << page.page << QString::fromLatin1(page.exitButton);
         for (const char *button : {"Command2", "Command3"}) {
             QTest::addRow("EasyAbout %s", button) << ScreenName::EasyAbout << button;
             QTest::addRow("MediumAbout %s", button) << ScreenName::MediumAbout << button;
@@ -269,13 +270,31 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
+    // Every row of every screen: loading a screen binds its clicks, and stops the program on a row whose
+    // name is not its screen's and its control's; a Load row must be named for its screen.
+    void everyProcedureIsNamedForWhatItIsBoundTo()
+    {
+        GameFixture game;
+        game.start();
+        for (ScreenName page : {ScreenName::Easy3, ScreenName::Medium3, ScreenName::Hard3})
+            game.page(page).Text1->setText(QStringLiteral("5"));
+        for (ScreenName name : allScreens) {
+            game.screen(name).window();
+            const ScreenBehaviour &behaviour = game.registry().behaviour(name);
+            if (behaviour.load)
+                QCOMPARE(QLatin1String(behaviour.loadName), formName(name) + QStringLiteral("_Form_Load"));
+            for (const ClickProcedure &click : behaviour.clicks)
+                QVERIFY(game.screen(name).window().findChild<QWidget *>(QString::fromLatin1(click.name).section('_', 1, 1)));
+        }
+    }
+
     void quitClosesTheScreensInItsFixedOrder()
     {
         GameFixture game;
         game.start();
         // A result screen reads its total from page 3 as it loads.
         for (ScreenName page : {ScreenName::Easy3, ScreenName::Medium3, ScreenName::Hard3})
-            game.screen(page).textBox(QStringLiteral("Text1")).setText(QStringLiteral("5"));
+            game.page(page).Text1->setText(QStringLiteral("5"));
         for (ScreenName name : allScreens)
             game.screen(name).window();
         QStringList closed;

@@ -98,7 +98,7 @@ private slots:
         const auto &questions = screens::questionPage(page).questions;
         for (int question = 0; question < 6; ++question) {
             const QString answer = QString::fromUtf8(questions[std::size_t(question)].answer);
-            QCOMPARE(game.screen(page).option(QStringLiteral("Option%1").arg(keyedOption(page, question)), question).text(),
+            QCOMPARE(game.page(page).options[std::size_t(question)][std::size_t(keyedOption(page, question) - 1)]->text(),
                      answer);
         }
     }
@@ -306,12 +306,13 @@ private slots:
         Screen &page = game.screen(ScreenName::Easy1);
         page.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page.window()));
-        OptionButton &start = page.option(QStringLiteral("Option%1").arg(focused), 2);
+        const auto &options = game.page(ScreenName::Easy1).options;
+        OptionButton &start = *options[2][std::size_t(focused - 1)];
         start.setFocus();
         QTest::keyClick(&start, Qt::Key(key));
         for (int option = 1; option <= 3; ++option)
-            QCOMPARE(page.option(QStringLiteral("Option%1").arg(option), 2).value(), option == expected ? True : False);
-        QCOMPARE(page.option(QStringLiteral("Option1"), 3).value(), False);
+            QCOMPARE(options[2][std::size_t(option - 1)]->value(), option == expected ? True : False);
+        QCOMPARE(options[3][0]->value(), False);
         QCOMPARE(QApplication::focusWidget()->parentWidget() == start.parentWidget(), key != Qt::Key_Tab);
     }
 };

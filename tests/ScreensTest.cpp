@@ -233,9 +233,8 @@ private slots:
         game.start();
         game.openLevel(Level::Easy);
         game.forward(ScreenName::Easy1);
-        for (const char *arrow : {"Image8", "Image9"}) {
-            Picture &hidden = game.screen(ScreenName::Easy1).image(QLatin1String(arrow));
-            QAccessible::queryAccessibleInterface(&hidden)->actionInterface()->doAction(
+        for (Picture *hidden : {game.page(ScreenName::Easy1).backArrow, game.page(ScreenName::Easy1).forwardArrow}) {
+            QAccessible::queryAccessibleInterface(hidden)->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
         }
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Easy2")});
