@@ -1,28 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
-#include "app/BareSession.h"
-#include "app/Display.h"
 #include "app/Game.h"
 #include "app/Version.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
-#include "shell/SoundModule.h"
+#include "shell/PlatformSound.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#ifndef _WIN32
+#include "app/BareSession.h"
+#include "app/Display.h"
+#endif
 
 using namespace std::chrono_literals;
 using namespace pelmaroos;
 
 int main(int argc, char *argv[])
 {
+#ifndef _WIN32
     const app::DisplayCheck display;
     if (!display.passed())
         return 1;
     app::settleBareSession(display.connection());
+#endif
     // Created first, so that the sound device opens while the toolkit starts.
-    shell::SoundModule sound;
+    shell::PlatformSound sound;
     // The program has no command line: the toolkit is handed the program's name alone, so that none of its
     // own options (-platform, -display, -qwindowtitle...) reaches it.
     char defaultName[] = "pelmaroos-trivia";

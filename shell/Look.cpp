@@ -3,6 +3,8 @@
 #include "shell/Look.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -14,6 +16,27 @@ namespace pelmaroos::shell {
 namespace {
 
 const QString designFontFamily = QStringLiteral("MS Sans Serif");
+// The face the screens are drawn in: the design's, found through the system's fonts, unless the program
+// carries its own.
+QString screenFamily = designFontFamily;
+
+// A build for a system that lacks the screens' face carries it among its resources (the Windows build does),
+// and then draws every screen and box in it, whatever the system has under the design's name.
+void useCarriedFonts()
+{
+    QString carried;
+    for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();) {
+        const int id = QFontDatabase::addApplicationFont(fonts.next());
+        if (id >= 0 && carried.isEmpty())
+            carried = QFontDatabase::applicationFontFamilies(id).value(0);
+    }
+    if (carried.isEmpty())
+        return;
+    screenFamily = carried;
+    QFont boxes = QApplication::font();
+    boxes.setFamilies({carried});
+    QApplication::setFont(boxes);
+}
 
 QPalette::ColorRole roleOf(SystemColour colour)
 {
@@ -89,6 +112,7 @@ void applyLook()
     QApplication::setPalette(QApplication::style()->standardPalette());
     // The screens are laid out for "MS Sans Serif", which Linux lacks; Liberation Sans has close metrics.
     QFont::insertSubstitution(designFontFamily, QStringLiteral("Liberation Sans"));
+    useCarriedFonts();
 }
 
 QColor resolve(const Colour &colour)
@@ -100,7 +124,7 @@ QColor resolve(const Colour &colour)
 
 QFont screenFont(const Font &font)
 {
-    QFont qfont(designFontFamily);
+    QFont qfont(screenFamily);
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;

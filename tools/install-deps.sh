@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages that building, running and testing the game need.
-# Does nothing when every one of them is already there.
+# Installs the Debian packages that building, running and testing the game need; with `windows`, those that
+# cross-building it for Windows and playing it under Wine need. Does nothing when every one is already there.
 set -euo pipefail
 
 packages=(
@@ -13,6 +13,12 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
     pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
 )
+if [[ "${1:-}" == windows ]]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools xz-utils
+        wine64 python3-pefile
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

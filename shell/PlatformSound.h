@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The sound service of the platform the program is built for: winmm's own call on Windows, SDL elsewhere.
+#ifdef _WIN32
+#include "shell/WinmmSound.h"
+namespace pelmaroos::shell {
+using PlatformSound = WinmmSound;
+}
+#else
+#include "shell/SoundModule.h"
+namespace pelmaroos::shell {
+using PlatformSound = SoundModule;
+}
+#endif

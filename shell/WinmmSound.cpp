@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
+#include "shell/WinmmSound.h"
+
+#include "shell/WaveLength.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace pelmaroos::shell {
+
+namespace {
+
+constexpr UINT playInBackground = SND_ASYNC; // 1: start the sound and return at once
+
+std::string toAnsiCodePage(const std::wstring &text, bool &lost)
+{
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr,
+                                         &usedDefault);
+    std::string ansi(std::size_t(std::max(size, 1)), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);
+    ansi.resize(std::strlen(ansi.c_str()));
+    lost = size == 0 || usedDefault;
+    return ansi;
+}
+
+// winmm takes the name in the ANSI code page. A folder whose name has letters that code page lacks is
+// reached through its short name, which has none; without one, the name as converted fails to play.
+std::string soundName(const QString &path)
+{
+    const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
+    bool lost = false;
+    std::string ansi = toAnsiCodePage(wide, lost);
+    if (!lost)
+        return ansi;
+    std::wstring shortName(MAX_PATH, L'\0');
+    const DWORD length = GetShortPathNameW(wide.c_str(), shortName.data(), DWORD(shortName.size()));
+    if (length == 0 || length >= shortName.size())
+        return ansi;
+    shortName.resize(length);
+    std::string shortAnsi = toAnsiCodePage(shortName, lost);
+    return lost ? ansi : shortAnsi;
+}
+
+} // namespace
+
+bool WinmmSound::play(const QString &path)
+{
+    const std::string name = soundName(path);
+    const bool started = sndPlaySoundA(name.c_str(), playInBackground) != FALSE;
+    m_length = started ? waveLength(path) : std::chrono::milliseconds(0);
+    m_started.start();
+    return started;
+}
+
+void WinmmSound::finishPlaying(std::chrono::milliseconds limit)
+{
+    if (!m_started.isValid())
+        return;
+    const std::chrono::milliseconds left = m_length - std::chrono::milliseconds(m_started.elapsed());
+    if (left.count() > 0)
+        std::this_thread::sleep_for(std::min(left, limit));
+}
+
+} // namespace pelmaroos::shell

@@ -1,0 +1,275 @@
+# SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+# SPDX-License-Identifier: MIT
+"""The Windows zip as a player gets it, played under Wine on an X server of the test's own:
+python3 under_wine.py ZIP ICON GOLDEN_FOLDER SCREENSHOT_FOLDER. The program file's version record and icon are
+read back field by field; the game is unpacked into an awkward folder, started from another one, and played
+through one level by clicks to its result screen and its end."""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import zipfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
+
+from harness import (  # noqa: E402  (the shared harness lives beside the Linux end-to-end tests)
+    CONTINUE, CUES, Failure, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, Recording, SoundServer,
+    WindowManager, XServer, check, click, cue_samples, display_env, frame_geometry, geometry, move_on,
+    page_title, play_level, poll, require_tools, result_title, stop, visible_titles, wait_window,
+)
+
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver"
+PROGRAM = "Pelmaroos Trivia!.exe"
+# Blanks, "!" and letters outside ASCII that the ANSI code page still has.
+FOLDER = "Spiele für alle! Ärger"
+VERSION = (6, 1, 0, 2)
+STRINGS = {
+    "FileVersion": "6.01.0002", "ProductVersion": "6.01.0002", "FileDescription": "Pelmaroos Trivia",
+    "ProductName": "The Pelmaroos Trivia", "Comments": "Pelmaroos trivia questions",
+    "InternalName": "Pelmaroos Trivia!", "OriginalFilename": "Pelmaroos Trivia!.exe",
+}
+OUR_OWN_WORDING = ("CompanyName", "LegalCopyright", "LegalTrademarks")
+
+
+def check_zip(zip_path):
+    """One folder holding the program, its nine cues beside it and the licences; returns the folder's name."""
+    with zipfile.ZipFile(zip_path) as archive:
+        names = [name for name in archive.namelist() if not name.endswith("/")]
+    folders = {name.split("/")[0] for name in names}
+    check(len(folders) == 1, f"the zip holds {sorted(folders)}, not one folder")
+    folder = folders.pop()
+    inside = {name.split("/", 1)[1] for name in names}
+    wanted = {PROGRAM, *(f"{cue}.wav" for cue in CUES), "README.txt", "LICENSE.txt", "Qt-LGPL-3.0.txt"}
+    check(wanted <= inside, f"the zip's folder lacks {sorted(wanted - inside)}")
+    check(all("/" not in name for name in inside), f"the zip's folder has subfolders: {sorted(inside)}")
+    return folder
+
+
+def check_version_record(program, icon_file):
+    """Every field of the version record, and the program file's icon byte for byte the application icon."""
+    import pefile
+    pe = pefile.PE(str(program))
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    for what, high, low in (("file", fixed.FileVersionMS, fixed.FileVersionLS),
+                            ("product", fixed.ProductVersionMS, fixed.ProductVersionLS)):
+        got = (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF)
+        check(got == VERSION, f"the {what} version is {got}, not {VERSION}")
+    tables, translations = [], []
+    for info in pe.FileInfo[0]:
+        if info.Key == b"StringFileInfo":
+            tables += info.StringTable
+        elif info.Key == b"VarFileInfo":
+            translations += [var.entry for var in info.Var]
+    check([table.LangID for table in tables] == [b"040904B0"],
+          f"the string tables are {[table.LangID for table in tables]}, not one for 040904B0")
+    entries = {key.decode(): value.decode() for key, value in tables[0].entries.items()}
+    for key, value in STRINGS.items():
+        check(entries.get(key) == value, f"{key} is {entries.get(key)!r}, not {value!r}")
+    for key in OUR_OWN_WORDING:
+        check(entries.get(key, "").strip(), f"{key} is missing or empty")
+    check(translations == [{b"Translation": "0x409 0x4b0"}], f"the translation is {translations}")
+
+    # An icon file is a header, one directory entry per image, then the images; a program file keeps the
+    # directory (with a resource id where the file has an offset) apart from its images.
+    icon = icon_file.read_bytes()
+    count = int.from_bytes(icon[4:6], "little")
+    groups = [entry for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries
+              if entry.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"]]
+    check(len(groups) == 1 and len(groups[0].directory.entries) == 1, "the program file has not one icon")
+    group = resource_data(pe, groups[0].directory.entries[0])
+    check(group[:6] == icon[:6], "the program's icon has other images than the application icon")
+    images = {entry.id: resource_data(pe, entry) for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries
+              if entry.id == pefile.RESOURCE_TYPE["RT_ICON"] for entry in entry.directory.entries}
+    for index in range(count):
+        file_entry = icon[6 + 16 * index:6 + 16 * index + 16]
+        group_entry = group[6 + 14 * index:6 + 14 * index + 14]
+        check(group_entry[:12] == file_entry[:12], f"the icon's image {index} is described otherwise")
+        size, offset = int.from_bytes(file_entry[8:12], "little"), int.from_bytes(file_entry[12:16], "little")
+        image_id = int.from_bytes(group_entry[12:14], "little")
+        check(images.get(image_id) == icon[offset:offset + size], f"the icon's image {index} differs")
+
+
+def resource_data(pe, entry):
+    """The bytes of a resource directory entry's first language."""
+    data = entry.directory.entries[0].data.struct
+    return pe.get_data(data.OffsetToData, data.Size)
+
+
+class WineGame:
+    """The unpacked program under Wine in a prefix of the test's own, started from another folder, its winmm
+    calls logged."""
+
+    def __init__(self, prefix, program, workspace, arguments=(), extra_env=None):
+        self.program, self.arguments = program, arguments
+        self.working_directory = workspace / "elsewhere"
+        self.working_directory.mkdir(exist_ok=True)
+        self.log = workspace / "wine.log"
+        self.env = {key: value for key, value in display_env.items() if not key.startswith(("QT_", "WINE"))}
+        self.env.update(WINEPREFIX=str(prefix), WINEDEBUG="-all,+winmm", WINEDLLOVERRIDES="mscoree,mshtml=",
+                        LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
+        self.env.update(extra_env or {})
+        self.process = None
+
+    def __enter__(self):
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen([WINE, str(self.program), *self.arguments], cwd=self.working_directory,
+                                            env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                            start_new_session=True)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            stop(self.process)
+            if exc[0] is None:
+                raise Failure("the program was still running at the end of the test")
+        if exc[0] is not None:
+            print("--- Wine's output ---")
+            print(self.log.read_text(errors="replace")[-4000:])
+
+    def sounds_asked_for(self):
+        """The file names the program handed to sndPlaySoundA, in order."""
+        text = self.log.read_text(errors="replace")
+        return re.findall(r"sndPlaySound[AW]?\W+\(?L?\"?([^\",)]*?\.wav)", text, re.IGNORECASE)
+
+    def check_running(self):
+        check(self.process.poll() is None, f"the program ended early with status {self.process.returncode}")
+
+    def wait_exit(self, timeout):
+        poll("the program to end", lambda: self.process.poll() is not None, timeout)
+        return self.process.returncode
+
+
+def prepare_prefix(prefix):
+    env = dict(display_env, WINEPREFIX=str(prefix), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    started = time.monotonic()
+    subprocess.run([WINE, "wineboot", "--init"], env=env, capture_output=True, timeout=300, check=True)
+    subprocess.run([WINESERVER, "-w"], env=env, timeout=300, check=True)
+    print(f"a fresh Wine prefix in {time.monotonic() - started:.1f} s")
+
+
+def registry_mentions(prefix):
+    """Keys the program could have left in the prefix's registry: any naming the game or its toolkit."""
+    found = []
+    for hive in prefix.glob("*.reg"):
+        found += [line for line in hive.read_text(errors="replace").splitlines()
+                  if line.startswith("[") and re.search(r"pelmaroos|qtproject|trolltech", line, re.IGNORECASE)]
+    return found
+
+
+def files_in(folder):
+    return {path.relative_to(folder) for path in folder.rglob("*")}
+
+
+def check_centred(window, what):
+    def offset():
+        frame = frame_geometry(window)
+        return frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
+    poll(lambda: f"the framed {what} to be centred; it is {offset()} off",
+         lambda: offset() and all(abs(d) <= 1 for d in offset()), timeout=5)
+
+
+def screenshot(window, golden, shots, name):
+    """Saves the window's client area and says how far it differs from the approved picture of that screen."""
+    shot = shots / f"{name}.png"
+    subprocess.run(["import", "-window", window, str(shot)], env=display_env, check=True, capture_output=True)
+    compared = subprocess.run(["compare", "-metric", "AE", "-fuzz", "10%", str(shot), str(golden / f"{name}.png"),
+                               "null:"], env=display_env, capture_output=True, text=True)
+    size = subprocess.run(["identify", "-format", "%w %h", str(shot)], capture_output=True, text=True).stdout.split()
+    pixels = int(size[0]) * int(size[1]) if len(size) == 2 else 0
+    differing = compared.stderr.strip().split()[0] if compared.stderr.strip() else "?"
+    share = f"{100 * float(differing) / pixels:.1f}%" if pixels and differing.replace(".", "").isdigit() else "?"
+    print(f"{name}: {differing} of {pixels} pixels differ from the approved picture by over 10% ({share})")
+
+
+def play(zip_path, icon_file, golden, shots, workspace):
+    folder_name = check_zip(zip_path)
+    folder = workspace / FOLDER
+    with zipfile.ZipFile(zip_path) as archive:
+        archive.extractall(workspace / "unpacked")
+    (workspace / "unpacked" / folder_name).rename(folder)
+    program = folder / PROGRAM
+    check_version_record(program, icon_file)
+    print("the version record and the icon are as designed")
+
+    prefix = workspace / "prefix"
+    theme, wow, doh = (cue_samples(folder / PROGRAM, name) for name in ("theme", "wow", "doh"))
+    with XServer(), WindowManager(), SoundServer(workspace) as server:
+        prepare_prefix(prefix)
+        before = files_in(prefix / "drive_c")
+        unpacked = files_in(folder)
+        # Options Qt takes on other programs' command lines: this program has none, on Windows as elsewhere.
+        arguments = ("-qwindowtitle", "Changed", "-qwindowgeometry", "300x200+10+10")
+        with Recording(server, workspace / "heard.raw") as recording, \
+                WineGame(prefix, program, workspace, arguments, {"PULSE_SERVER": server.address}) as game:
+            title = wait_window(TITLE, timeout=60)
+            check(geometry(title)[2:] == (730, 267), f"the title screen is {geometry(title)[2:]}")
+            check_centred(title, "title screen")
+            poll("the theme to be asked for", lambda: game.sounds_asked_for(), timeout=10)
+            check(game.sounds_asked_for()[0].endswith("theme.wav"), f"asked for {game.sounds_asked_for()}")
+            heard = recording.find(theme) if wait_heard(recording, theme) else None
+            print("the theme was heard through the test's sound server" if heard is not None else
+                  "NOTE: no sound reached the test's sound server from Wine")
+            screenshot(title, golden, shots, "title")
+
+            click(title, CONTINUE)
+            menu = move_on(TITLE, MENU)
+            check_centred(menu, "menu")
+            screenshot(menu, golden, shots, "level-menu")
+            click(menu, LEVEL_BUTTONS["Easy"])
+            page = move_on(MENU, page_title("Easy", 1))
+            screenshot(page, golden, shots, "easy-page-1-unanswered")
+            result = play_level(game, "Easy", 18)
+            check(visible_titles() == [result_title("Easy", 18)], f"on view: {visible_titles()}")
+            poll("wow.wav to be asked for", lambda: game.sounds_asked_for()[-1:] == ["wow.wav"] or
+                 any(name.endswith("wow.wav") for name in game.sounds_asked_for()), timeout=10)
+            screenshot(result, golden, shots, "easy-result-top")
+
+            click(result, RESULT_QUIT["Easy"])
+            quit_at = time.monotonic()
+            status = game.wait_exit(timeout=15)
+            check(status == 0, f"the program ended with status {status}")
+            print(f"the program ended {time.monotonic() - quit_at:.1f} s after Quit")
+            asked = [Path(name.replace("\\", "/")).name for name in game.sounds_asked_for()]
+            check(asked == ["theme.wav", "wow.wav", "doh.wav"], f"the sounds asked for were {asked}")
+            if heard is not None:
+                check(recording.find(wow) is not None and recording.find(doh) is not None,
+                      "the result cue or the farewell was not heard")
+        subprocess.run([WINESERVER, "-k"], env=dict(game.env), capture_output=True)
+        subprocess.run([WINESERVER, "-w"], env=dict(game.env), capture_output=True)
+        check(files_in(folder) == unpacked, "the program's folder changed")
+        made = {str(path) for path in files_in(prefix / "drive_c") - before}
+        check(not [path for path in made if re.search(r"pelmaroos|qt", path, re.IGNORECASE)],
+              f"files made in the prefix: {sorted(made)}")
+        check(not registry_mentions(prefix), f"registry keys left: {registry_mentions(prefix)}")
+
+
+def wait_heard(recording, cue):
+    try:
+        poll("the theme in the recording", lambda: recording.find(cue) is not None, timeout=15, interval=0.5)
+        return True
+    except Failure:
+        return False
+
+
+def main():
+    zip_path, icon_file, golden, shots = map(Path, sys.argv[1:5])
+    require_tools("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio", "parec",
+                  WINE, modules=("pefile", "numpy"), needed_by="the test under Wine")
+    shots.mkdir(parents=True, exist_ok=True)
+    started = time.monotonic()
+    with tempfile.TemporaryDirectory(prefix="pelmaroos-wine-") as workspace:
+        try:
+            play(zip_path, icon_file, golden, shots, Path(workspace))
+        except Failure as failure:
+            print(f"FAIL: under Wine: {failure}")
+            sys.exit(1)
+    print(f"PASS: under Wine ({time.monotonic() - started:.1f} s)")
+
+
+if __name__ == "__main__":
+    main()
