@@ -5,46 +5,29 @@
 #include <QFile>
 #include <QtEndian>
 
-#include <cmath>
-#include <numbers>
-
 namespace pelmaroos::harness {
+
+QByteArray le16(quint16 value)
+{
+    const quint16 little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&little), 2);
+}
+
+QByteArray le32(quint32 value)
+{
+    const quint32 little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&little), 4);
+}
 
 QByteArray waveBytes(const std::vector<qint16> &samples, int rate, int channels)
 {
-    QByteArray bytes;
-    auto put32 = [&bytes](quint32 value) {
-        const quint32 little = qToLittleEndian(value);
-        bytes.append(reinterpret_cast<const char *>(&little), 4);
-    };
-    auto put16 = [&bytes](quint16 value) {
-        const quint16 little = qToLittleEndian(value);
-        bytes.append(reinterpret_cast<const char *>(&little), 2);
-    };
     const auto dataSize = quint32(samples.size() * 2);
-    bytes.append("RIFF");
-    put32(36 + dataSize);
-    bytes.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(quint16(channels));
-    put32(quint32(rate));
-    put32(quint32(rate * channels * 2));
-    put16(quint16(channels * 2));
-    put16(16);
-    bytes.append("data");
-    put32(dataSize);
+    QByteArray bytes = "RIFF" + le32(36 + dataSize) + "WAVEfmt " + le32(16) + le16(1) + le16(quint16(channels)) +
+        le32(quint32(rate)) + le32(quint32(rate * channels * 2)) + le16(quint16(channels * 2)) + le16(16) + "data" +
+        le32(dataSize);
     for (qint16 sample : samples)
-        put16(quint16(sample));
+        bytes += le16(quint16(sample));
     return bytes;
-}
-
-QByteArray toneWave(double seconds)
-{
-    std::vector<qint16> samples(std::size_t(seconds * 22050));
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = qint16(8000 * std::sin(double(i) * 2 * std::numbers::pi * 440 / 22050));
-    return waveBytes(samples);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)

@@ -9,10 +9,12 @@
 
 namespace pelmaroos::harness {
 
+// Numbers as a wave file holds them, least significant byte first.
+QByteArray le16(quint16 value);
+QByteArray le32(quint32 value);
+
 // A plain PCM wave file holding the given 16-bit samples.
 QByteArray waveBytes(const std::vector<qint16> &samples, int rate = 22050, int channels = 1);
-// `seconds` of a 440 Hz tone in the cues' own format.
-QByteArray toneWave(double seconds);
 
 void writeFile(const QString &path, const QByteArray &bytes);
 

@@ -115,8 +115,8 @@ QImage difference(const QImage &approved, const QImage &actual)
     return diff;
 }
 
-// Compares a picture with its approved one; on a difference, writes it and a picture of the difference beside
-// the test and says where.
+// Compares a picture with its approved one; on a difference, writes it and a picture of the difference into
+// the build folder and says where.
 void compareWithApproved(const QString &name, const QImage &picture)
 {
     const QImage actual = picture.convertToFormat(QImage::Format_RGB32);
@@ -128,7 +128,7 @@ void compareWithApproved(const QString &name, const QImage &picture)
     const QImage approved = QImage(approvedPath).convertToFormat(QImage::Format_RGB32);
     if (approved == actual)
         return;
-    const QDir differ(QStringLiteral("screens-differ"));
+    const QDir differ(QStringLiteral(PELMAROOS_DIFFER_DIR));
     differ.mkpath(QStringLiteral("."));
     actual.save(differ.absoluteFilePath(name + QStringLiteral(".png")));
     difference(approved, actual).save(differ.absoluteFilePath(name + QStringLiteral("-diff.png")));

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <sys/stat.h>
 
@@ -16,18 +15,6 @@ using namespace pelmaroos::harness;
 using namespace pelmaroos::shell;
 
 namespace {
-
-QByteArray le32(quint32 value)
-{
-    const quint32 little = qToLittleEndian(value);
-    return QByteArray(reinterpret_cast<const char *>(&little), 4);
-}
-
-QByteArray le16(quint16 value)
-{
-    const quint16 little = qToLittleEndian(value);
-    return QByteArray(reinterpret_cast<const char *>(&little), 2);
-}
 
 // The parts of a wave file that can lie, each defaulting to the truth about 4410 mono 16-bit samples.
 struct Wave {
