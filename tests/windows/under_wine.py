@@ -17,7 +17,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 
 from harness import (  # noqa: E402  (the shared harness lives beside the Linux end-to-end tests)
-    CONTINUE, CUES, Failure, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, Recording, SoundServer,
+    CONTINUE, CUES, Failure, Game, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, Recording, SoundServer,
     WindowManager, XServer, check, click, cue_samples, display_env, frame_geometry, geometry, move_on,
     page_title, play_level, poll, require_tools, result_title, stop, visible_titles, wait_window,
 )
@@ -100,10 +100,11 @@ def resource_data(pe, entry):
     return pe.get_data(data.OffsetToData, data.Size)
 
 
-class WineGame:
+class WineGame(Game):
     """The unpacked program under Wine in a prefix of the test's own, started from another folder, its winmm
     calls logged."""
 
+    # The folder is the unpacked zip's own, not a copy as Game makes one, so Game's constructor is not run.
     def __init__(self, prefix, program, workspace, arguments=(), extra_env=None):
         self.program, self.arguments = program, arguments
         self.working_directory = workspace / "elsewhere"
@@ -122,26 +123,10 @@ class WineGame:
                                             start_new_session=True)
         return self
 
-    def __exit__(self, *exc):
-        if self.process.poll() is None:
-            stop(self.process)
-            if exc[0] is None:
-                raise Failure("the program was still running at the end of the test")
-        if exc[0] is not None:
-            print("--- Wine's output ---")
-            print(self.log.read_text(errors="replace")[-4000:])
-
     def sounds_asked_for(self):
         """The file names the program handed to sndPlaySoundA, in order."""
         text = self.log.read_text(errors="replace")
         return re.findall(r"sndPlaySound[AW]?\W+\(?L?\"?([^\",)]*?\.wav)", text, re.IGNORECASE)
-
-    def check_running(self):
-        check(self.process.poll() is None, f"the program ended early with status {self.process.returncode}")
-
-    def wait_exit(self, timeout):
-        poll("the program to end", lambda: self.process.poll() is not None, timeout)
-        return self.process.returncode
 
 
 def prepare_prefix(prefix):
