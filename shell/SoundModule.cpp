@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "shell/SoundModule.h"
 
+#include "shell/CueStream.h"
+#include "shell/SdlAudio.h"
+
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QtEndian>
 
-#include <algorithm>
+#include <atomic>
 #include <cstring>
-#include <memory>
-#include <optional>
-#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pelmaroos::shell {
 
@@ -22,167 +24,146 @@ constexpr int cueRate = 22050;
 constexpr Uint8 cueChannels = 1;
 constexpr SDL_AudioFormat cueFormat = AUDIO_S16SYS;
 
-struct WaveDeleter {
-    void operator()(Uint8 *buffer) const { SDL_FreeWAV(buffer); }
-};
-
-// Only a regular file is read, and only up to the cap: a FIFO or a device named like a cue would block or
-// never end. The size is taken as it was measured.
-std::optional<QByteArray> readCue(const QString &path, qint64 cap)
+// Only a regular file is read: a FIFO or a device named like a cue would block or never end. It is opened
+// without waiting, so that a FIFO is found out rather than waited for.
+std::unique_ptr<QIODevice> openCueFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > cap)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.read(info.size());
-}
-
-// SDL allocates what a chunk declares before it reads the chunk, so no declared size may reach past the
-// end of the file; a shorter chunk decodes exactly as SDL decodes a truncated one.
-void clampChunkSizes(QByteArray &wave)
-{
-    auto clamp = [&wave](qsizetype sizeField) {
-        const qint64 room = wave.size() - sizeField - 4;
-        const auto size = quint32(std::min<qint64>(qFromLittleEndian<quint32>(wave.constData() + sizeField), room));
-        qToLittleEndian(size, wave.data() + sizeField);
-        return size;
-    };
-    qsizetype chunk = 0;
-    if (wave.startsWith("RIFF") && wave.size() >= 12) {
-        clamp(4);
-        chunk = 12;
-    } else if (wave.startsWith("WAVE")) {
-        chunk = 4;
-    } else {
-        return;
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return nullptr;
+    struct stat status {};
+    auto file = std::make_unique<QFile>();
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return nullptr;
     }
-    while (chunk + 8 <= wave.size()) {
-        const quint32 size = clamp(chunk + 4);
-        chunk += 8 + qsizetype(size) + (size & 1);
-    }
+    return file;
 }
 
 } // namespace
 
+struct SoundModule::Device {
+    const SdlAudio *sdl = nullptr;
+    bool initialised = false;
+    SDL_AudioDeviceID id = 0;
+    SDL_AudioSpec spec {};
+    // Read and replaced only with the device locked.
+    std::unique_ptr<CueStream> cue;
+    std::atomic<bool> playing = false;
+
+    // Runs on SDL's audio thread.
+    static void SDLCALL feed(void *self, Uint8 *into, int length)
+    {
+        auto &device = *static_cast<Device *>(self);
+        const int done = device.cue ? device.cue->read(into, length) : 0;
+        if (done < length) {
+            std::memset(into + done, device.spec.silence, std::size_t(length - done));
+            device.playing = false;
+        }
+    }
+
+    // Opened at each cue if need be: a device may appear after an earlier cue found none.
+    bool open()
+    {
+        if (!sdl)
+            return false;
+        if (id != 0) {
+            if (sdl->SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED)
+                return true;
+            close();
+        }
+        if (!initialised) {
+            sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+                return false;
+            initialised = true;
+        }
+        SDL_AudioSpec wanted {};
+        wanted.freq = cueRate;
+        wanted.format = cueFormat;
+        wanted.channels = cueChannels;
+        wanted.samples = 1024;
+        wanted.callback = &Device::feed;
+        wanted.userdata = this;
+        id = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec, 0);
+        if (id == 0)
+            return false;
+        sdl->SDL_PauseAudioDevice(id, 0);
+        return true;
+    }
+
+    void close()
+    {
+        if (id != 0)
+            sdl->SDL_CloseAudioDevice(id);
+        id = 0;
+        cue.reset();
+        playing = false;
+    }
+
+    // The cue that was playing is let go only once the device no longer reads it.
+    void replace(std::unique_ptr<CueStream> next)
+    {
+        sdl->SDL_LockAudioDevice(id);
+        cue.swap(next);
+        playing = bool(cue);
+        sdl->SDL_UnlockAudioDevice(id);
+    }
+};
+
 SoundModule::SoundModule()
-    : m_opening(std::async(std::launch::async, [this] {
-        const bool opened = openDevice();
-        // SDL keeps per-thread data for any thread that calls it; this one ends here.
-        SDL_TLSCleanup();
-        return opened;
-    }))
+    : m_device(std::make_unique<Device>()),
+      m_opening(std::async(std::launch::async, [device = m_device.get()] {
+          device->sdl = SdlAudio::load();
+          if (device->open())
+              // SDL keeps per-thread data for any thread that calls it; this one ends here.
+              device->sdl->SDL_TLSCleanup();
+      }))
 {
 }
 
 SoundModule::~SoundModule()
 {
     awaitOpening();
-    closeDevice();
-    if (m_initialised)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_device->close();
+    if (m_device->initialised)
+        m_device->sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SoundModule::play(const QString &path)
 {
     awaitOpening();
-    if (!openDevice())
+    Device &device = *m_device;
+    if (!device.open())
         return false;
     // A new cue replaces the one playing, and one that cannot be played leaves silence in its place.
-    SDL_ClearQueuedAudio(m_device);
-    std::optional<QByteArray> file = readCue(path, maxCueBytes);
-    if (!file)
-        return false;
-    clampChunkSizes(*file);
-
-    SDL_AudioSpec loaded {};
-    Uint8 *buffer = nullptr;
-    Uint32 length = 0;
-    SDL_RWops *source = SDL_RWFromConstMem(file->constData(), int(file->size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &loaded, &buffer, &length))
-        return false;
-    const std::unique_ptr<Uint8, WaveDeleter> wave(buffer);
-    file.reset();
-    // Decoding may have grown the samples past the cap.
-    if (length == 0 || length > maxCueBytes)
-        return false;
-
-    SDL_AudioCVT cvt;
-    const int needed = SDL_BuildAudioCVT(&cvt, loaded.format, loaded.channels, loaded.freq, m_spec.format,
-                                         m_spec.channels, m_spec.freq);
-    if (needed < 0)
-        return false;
-    const Uint8 *samples = buffer;
-    Uint32 size = length;
-    std::vector<Uint8> converted;
-    if (needed == 1) {
-        if (qint64(length) * cvt.len_mult > maxCueBytes)
-            return false;
-        converted.resize(std::size_t(length) * cvt.len_mult);
-        std::memcpy(converted.data(), buffer, length);
-        cvt.buf = converted.data();
-        cvt.len = int(length);
-        if (SDL_ConvertAudio(&cvt) != 0)
-            return false;
-        samples = converted.data();
-        size = Uint32(cvt.len_cvt);
-    }
-
-    return SDL_QueueAudio(m_device, samples, size) == 0;
+    std::unique_ptr<QIODevice> file = openCueFile(path);
+    std::unique_ptr<CueStream> cue = file ? CueStream::open(*device.sdl, std::move(file), device.spec) : nullptr;
+    const bool plays = bool(cue);
+    device.replace(std::move(cue));
+    return plays;
 }
 
 void SoundModule::finishPlaying(std::chrono::milliseconds limit)
 {
     awaitOpening();
-    if (m_device == 0 || SDL_GetQueuedAudioSize(m_device) == 0)
+    const Device &device = *m_device;
+    if (device.id == 0 || !device.playing)
         return;
     QElapsedTimer elapsed;
     elapsed.start();
-    while (SDL_GetQueuedAudioSize(m_device) > 0 && elapsed.elapsed() < limit.count())
-        SDL_Delay(10);
-    // The device still holds its last buffer after the queue has run dry.
-    const qint64 lastBufferMs = 1000 * qint64(m_spec.samples) / m_spec.freq + 10;
-    SDL_Delay(Uint32(qBound<qint64>(0, limit.count() - elapsed.elapsed(), lastBufferMs)));
-}
-
-// Opened at each cue if need be: a device may appear after an earlier cue found none.
-bool SoundModule::openDevice()
-{
-    if (m_device != 0) {
-        if (SDL_GetAudioDeviceStatus(m_device) != SDL_AUDIO_STOPPED)
-            return true;
-        closeDevice();
-    }
-    if (!m_initialised) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        m_initialised = true;
-    }
-    SDL_AudioSpec wanted {};
-    wanted.freq = cueRate;
-    wanted.format = cueFormat;
-    wanted.channels = cueChannels;
-    wanted.samples = 1024;
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_spec, 0);
-    if (m_device == 0)
-        return false;
-    SDL_PauseAudioDevice(m_device, 0);
-    return true;
+    while (device.playing && elapsed.elapsed() < limit.count())
+        device.sdl->SDL_Delay(10);
+    // The device still holds its last buffer after the cue has run dry.
+    const qint64 lastBufferMs = 1000 * qint64(device.spec.samples) / device.spec.freq + 10;
+    device.sdl->SDL_Delay(Uint32(qBound<qint64>(0, limit.count() - elapsed.elapsed(), lastBufferMs)));
 }
 
 void SoundModule::awaitOpening()
 {
     if (m_opening.valid())
         m_opening.wait();
-}
-
-void SoundModule::closeDevice()
-{
-    if (m_device != 0)
-        SDL_CloseAudioDevice(m_device);
-    m_device = 0;
 }
 
 } // namespace pelmaroos::shell

@@ -4,19 +4,18 @@
 
 #include "shell/SoundService.h"
 
-#include <SDL.h>
-
 #include <chrono>
 #include <future>
+#include <memory>
 
 namespace pelmaroos::shell {
 
-// Our one way into the sound service: SDL's audio queue, opened in the cues' own format.
+// Our one way into the sound service: an SDL audio device, fed from the cue's file as it plays.
 class SoundModule final : public SoundService
 {
 public:
-    // Starts opening the device in the background, so that the program's own start-up need not wait
-    // for it; the first cue waits for that attempt to end.
+    // Starts loading SDL and opening the device in the background, so that the program's own start-up
+    // need not wait for either; the first cue waits for that attempt to end.
     SoundModule();
     ~SoundModule() override;
     SoundModule(const SoundModule &) = delete;
@@ -28,18 +27,12 @@ public:
     // nothing plays.
     void finishPlaying(std::chrono::milliseconds limit);
 
-    // A cue larger than this, as a file, once decoded or while converted, is treated as unplayable.
-    static constexpr qint64 maxCueBytes = 64 * 1024 * 1024;
-
 private:
-    bool openDevice();
-    void closeDevice();
+    struct Device;
     void awaitOpening();
 
-    bool m_initialised = false;
-    SDL_AudioDeviceID m_device = 0;
-    SDL_AudioSpec m_spec {};
-    std::future<bool> m_opening;
+    std::unique_ptr<Device> m_device;
+    std::future<void> m_opening;
 };
 
 } // namespace pelmaroos::shell

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "harness/WaveFile.h"
+#include "shell/CueStream.h"
 #include "shell/SoundModule.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -64,14 +68,15 @@ Wave adpcm()
     return {.tag = 0x11, .bits = 4, .blockAlign = 1024, .fmtTail = le16(2) + le16(2041), .samples = QByteArray(8192, 0)};
 }
 
-qint64 peakVirtualKiB()
+// The process's peak of memory reserved (VmPeak) or resident (VmHWM).
+qint64 peakKiB(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmPeak:"))
-            return line.mid(7).trimmed().split(' ').front().toLongLong();
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').front().toLongLong();
     }
     return 0;
 }
@@ -96,7 +101,32 @@ private:
 
     static void useDriver(const char *driver) { qputenv("SDL_AUDIODRIVER", driver); }
 
+    // What SDL's disk driver, writing as fast as it can, was given to play by `cues` and until the last of
+    // them ended.
+    std::vector<qint16> heard(const std::function<void(SoundModule &)> &cues)
+    {
+        const QString output = path(QStringLiteral("played.raw"));
+        qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
+        qputenv("SDL_DISKAUDIODELAY", "0");
+        useDriver("disk");
+        {
+            SoundModule sound;
+            cues(sound);
+            sound.finishPlaying(60s);
+        }
+        QFile played(output);
+        if (!played.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray raw = played.readAll();
+        std::vector<qint16> samples(std::size_t(raw.size()) / 2);
+        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+        return samples;
+    }
+
 private slots:
+    // `make fuzz` keeps the files the rows below write, as the fuzzer's first inputs.
+    void initTestCase() { folder.setAutoRemove(!qEnvironmentVariableIsSet("PELMAROOS_KEEP_CUE_ROWS")); }
+
     void init() { useDriver("dummy"); }
 
     // Each row is one way a file named like a cue can lie. Whatever it is, play() comes back (a FIFO that
@@ -106,7 +136,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("plays");
-        const qint64 cap = SoundModule::maxCueBytes;
+        const qint64 cap = CueStream::maxDecodedBytes;
         auto add = [this](const char *name, bool plays, const QByteArray &bytes) {
             writeFile(path(QLatin1String(name)), bytes);
             QTest::newRow(name) << QString::fromLatin1(name) << plays;
@@ -127,11 +157,8 @@ private slots:
         add("adpcm.wav", true, adpcm().bytes());
         adpcm().writeSparse(path(QStringLiteral("adpcm-decodes-past-cap.wav")), (cap / (2041 * 2) + 100) * 1024);
         QTest::newRow("adpcm-decodes-past-cap") << QStringLiteral("adpcm-decodes-past-cap.wav") << false;
-        Wave {.bits = 24, .blockAlign = 3}.writeSparse(path(QStringLiteral("24-bit-decodes-past-cap.wav")),
-                                                       (cap / 4 + 3000) * 3);
-        QTest::newRow("24-bit-decodes-past-cap") << QStringLiteral("24-bit-decodes-past-cap.wav") << false;
-        Wave {}.writeSparse(path(QStringLiteral("seventy-mib.wav")), 70 << 20);
-        QTest::newRow("seventy-mib") << QStringLiteral("seventy-mib.wav") << false;
+        Wave {.bits = 24, .blockAlign = 3}.writeSparse(path(QStringLiteral("24-bit-past-cap.wav")), (cap / 4 + 3000) * 3);
+        QTest::newRow("24-bit-past-cap") << QStringLiteral("24-bit-past-cap.wav") << true;
         QTest::newRow("missing") << QStringLiteral("missing.wav") << false;
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("folder.wav")));
         QTest::newRow("folder") << QStringLiteral("folder.wav") << false;
@@ -149,9 +176,9 @@ private slots:
         QFETCH(bool, plays);
         SoundModule sound;
         QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
-        const qint64 virtualBefore = peakVirtualKiB();
+        const qint64 virtualBefore = peakKiB("VmPeak");
         QCOMPARE(sound.play(path(name)), plays);
-        const qint64 reservedMiB = (peakVirtualKiB() - virtualBefore) / 1024;
+        const qint64 reservedMiB = (peakKiB("VmPeak") - virtualBefore) / 1024;
         QVERIFY2(reservedMiB < 512, qPrintable(QStringLiteral("reserved %1 MiB").arg(reservedMiB)));
         QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
     }
@@ -180,26 +207,85 @@ private slots:
     {
         QFETCH(QString, next);
         QFETCH(std::size_t, nextPlayed);
-        const QString output = path(QStringLiteral("played.raw"));
-        qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
-        useDriver("disk");
         constexpr std::size_t longLength = 22050 * 4;
         writeFile(path(QStringLiteral("long.wav")), waveBytes(constant(longLength, 1111)));
         writeFile(path(QStringLiteral("short.wav")), waveBytes(constant(2205, 2222)));
-        {
-            SoundModule sound;
+        const std::vector<qint16> samples = heard([&](SoundModule &sound) {
             QVERIFY(sound.play(path(QStringLiteral("long.wav"))));
             QCOMPARE(sound.play(path(next)), nextPlayed > 0);
-            sound.finishPlaying(3s);
-        }
-        QFile played(output);
-        QVERIFY(played.open(QIODevice::ReadOnly));
-        const QByteArray raw = played.readAll();
-        const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
-        const auto count = std::size_t(raw.size()) / 2;
-        const auto longPlayed = std::size_t(std::count(samples, samples + count, qint16(1111)));
-        QCOMPARE(std::size_t(std::count(samples, samples + count, qint16(2222))), nextPlayed);
+        });
+        const auto longPlayed = std::size_t(std::count(samples.begin(), samples.end(), qint16(1111)));
+        QCOMPARE(std::size_t(std::count(samples.begin(), samples.end(), qint16(2222))), nextPlayed);
         QVERIFY2(longPlayed < longLength / 4, qPrintable(QStringLiteral("%1 samples of the first cue").arg(longPlayed)));
+    }
+
+    // Each format the file's samples are read in as they stand, a level of 0x1234 in the device's 16 bits
+    // (8 bits hold 0x12 of it), held for a second; a rate or channels other than the device's are
+    // converted on the way, and resampling may move the level a little.
+    void everySampleFormatIsHeardAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("heardLevel");
+        auto level = [](const QByteArray &sample, Wave wave) {
+            wave.samples = sample.repeated(qsizetype(wave.rate) * wave.channels);
+            return wave.bytes();
+        };
+        QTest::newRow("8-bit") << level("\x92", {.bits = 8, .blockAlign = 1}) << 0x1200;
+        QTest::newRow("16-bit") << level(le16(0x1234), {}) << 0x1234;
+        QTest::newRow("24-bit") << level(le32(0x123456).left(3), {.bits = 24, .blockAlign = 3}) << 0x1234;
+        QTest::newRow("32-bit") << level(le32(0x12345678), {.bits = 32, .blockAlign = 4}) << 0x1234;
+        const float ratio = float(0x1234) / 32767;
+        quint32 floatBits = 0;
+        std::memcpy(&floatBits, &ratio, 4);
+        QTest::newRow("float") << level(le32(floatBits), {.tag = 3, .bits = 32, .blockAlign = 4}) << 0x1234;
+        QTest::newRow("extensible float")
+            << level(le32(floatBits), {.tag = 0xFFFE, .bits = 32, .blockAlign = 4,
+                                       .fmtTail = le16(22) + le16(32) + le32(4) + le16(3) + QByteArray(14, 'x')})
+            << 0x1234;
+        QTest::newRow("44.1 kHz stereo") << level(le16(0x1234), {.channels = 2, .rate = 44100, .blockAlign = 4})
+                                         << 0x1234;
+    }
+
+    void everySampleFormatIsHeardAsWritten()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, heardLevel);
+        writeFile(path(QStringLiteral("level.wav")), bytes);
+        const std::vector<qint16> samples =
+            heard([&](SoundModule &sound) { QVERIFY(sound.play(path(QStringLiteral("level.wav")))); });
+        const auto atLevel = std::count_if(samples.begin(), samples.end(), [heardLevel](qint16 sample) {
+            return std::abs(sample - heardLevel) <= 8;
+        });
+        QVERIFY2(atLevel > 22050 * 9 / 10, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
+    }
+
+    // A cue larger than the game could hold is read as it plays: heard to its last second while the
+    // process's memory grows by a small part of it. 96 kHz stereo float, a hole in the file beyond the cap
+    // of what is decoded whole, then a second at a level.
+    void aCueLargerThanAnyBufferIsHeardToItsEnd()
+    {
+        const Wave wave {.tag = 3, .channels = 2, .rate = 96000, .bits = 32, .blockAlign = 8};
+        const float value = 0.25f;
+        quint32 floatBits = 0;
+        std::memcpy(&floatBits, &value, 4);
+        const QByteArray last = le32(floatBits).repeated(96000 * 2);
+        const qint64 silence = CueStream::maxDecodedBytes + (16 << 20);
+        const QString name = path(QStringLiteral("long-float.wav"));
+        wave.writeSparse(name, silence + last.size());
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() - last.size()));
+        QCOMPARE(file.write(last), last.size());
+        file.close();
+
+        const qint64 residentBefore = peakKiB("VmHWM");
+        const std::vector<qint16> samples = heard([&](SoundModule &sound) { QVERIFY(sound.play(name)); });
+        const qint64 grownMiB = (peakKiB("VmHWM") - residentBefore) / 1024;
+        QVERIFY2(grownMiB < 16, qPrintable(QStringLiteral("grew by %1 MiB").arg(grownMiB)));
+        const auto heardSilence = std::size_t(silence / 8 * 22050 / 96000);
+        QVERIFY2(samples.size() > heardSilence + 22050 * 9 / 10, qPrintable(QString::number(samples.size())));
+        const auto atLevel = std::count_if(samples.begin() + qsizetype(heardSilence), samples.end(),
+                                           [](qint16 sample) { return std::abs(sample - 8191) <= 1; });
+        QVERIFY2(atLevel > 22050 * 9 / 10, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
     }
 };
 

@@ -1,0 +1,262 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
+#include "shell/CueStream.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <optional>
+
+namespace pelmaroos::shell {
+
+namespace {
+
+constexpr quint16 pcmTag = 1;
+constexpr quint16 floatTag = 3;
+constexpr quint16 extensibleTag = 0xFFFE;
+// Below or above these no wave file holds sound; the bounds also keep what one piece grows to when
+// resampled small.
+constexpr quint32 lowestRate = 1000;
+constexpr quint32 highestRate = 768000;
+constexpr int mostChannels = 8;
+// A writer that does not know the length ahead marks the data as running to the end of the file.
+constexpr quint32 unknownLength = 0xFFFFFFFF;
+constexpr qint64 pieceBytes = 8192;
+// Real files hold a handful of chunks before their samples; a file of endless tiny ones is not walked.
+constexpr int mostChunks = 256;
+
+struct Format {
+    quint16 tag = 0;
+    quint16 channels = 0;
+    quint32 rate = 0;
+    quint16 bits = 0;
+};
+
+Format parseFormat(const QByteArray &body)
+{
+    const char *at = body.constData();
+    Format format {.tag = qFromLittleEndian<quint16>(at),
+                   .channels = qFromLittleEndian<quint16>(at + 2),
+                   .rate = qFromLittleEndian<quint32>(at + 4),
+                   .bits = qFromLittleEndian<quint16>(at + 14)};
+    // The extensible format names its samples by the first two bytes of a sub-format GUID.
+    if (format.tag == extensibleTag && body.size() >= 26)
+        format.tag = qFromLittleEndian<quint16>(at + 24);
+    return format;
+}
+
+// The format SDL converts from, for the samples read as they stand; 24-bit samples are widened to 32.
+std::optional<SDL_AudioFormat> streamedFormat(const Format &format)
+{
+    if (format.tag == floatTag && format.bits == 32)
+        return AUDIO_F32LSB;
+    if (format.tag != pcmTag)
+        return std::nullopt;
+    switch (format.bits) {
+    case 8: return AUDIO_U8;
+    case 16: return AUDIO_S16LSB;
+    case 24:
+    case 32: return AUDIO_S32LSB;
+    default: return std::nullopt;
+    }
+}
+
+struct Header {
+    Format format;
+    qint64 dataStart = 0;
+    qint64 dataBytes = 0;
+};
+
+// Walks the chunks up to the samples. Every declared size is held against what the file holds: a size
+// that reaches past the end cuts the samples there, and a format chunk cut short is refused.
+std::optional<Header> readHeader(QIODevice &file)
+{
+    const qint64 total = file.size();
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE")
+        return std::nullopt;
+    std::optional<Format> format;
+    qint64 chunk = 12;
+    for (int walked = 0; walked < mostChunks && chunk + 8 <= total && file.seek(chunk); ++walked) {
+        const QByteArray head = file.read(8);
+        if (head.size() < 8)
+            return std::nullopt;
+        const quint32 size = qFromLittleEndian<quint32>(head.constData() + 4);
+        const qint64 body = chunk + 8;
+        const qint64 room = total - body;
+        if (head.startsWith("fmt ")) {
+            if (size < 16 || size > room)
+                return std::nullopt;
+            const QByteArray fields = file.read(std::min<qint64>(size, 26));
+            if (fields.size() < 16)
+                return std::nullopt;
+            format = parseFormat(fields);
+        } else if (head.startsWith("data")) {
+            // Samples before their format cannot be read.
+            if (!format)
+                return std::nullopt;
+            return Header {*format, body, size == unknownLength ? room : std::min<qint64>(size, room)};
+        }
+        chunk = body + size + (size & 1);
+    }
+    return std::nullopt;
+}
+
+// SDL allocates what a chunk declares before it reads the chunk, so no declared size may reach past the
+// end of the file; a shorter chunk decodes exactly as SDL decodes a truncated one.
+void clampChunkSizes(QByteArray &wave)
+{
+    auto clamp = [&wave](qsizetype sizeField) {
+        const qint64 room = wave.size() - sizeField - 4;
+        const auto size = quint32(std::min<qint64>(qFromLittleEndian<quint32>(wave.constData() + sizeField), room));
+        qToLittleEndian(size, wave.data() + sizeField);
+        return size;
+    };
+    qsizetype chunk = 0;
+    if (wave.startsWith("RIFF") && wave.size() >= 12) {
+        clamp(4);
+        chunk = 12;
+    } else {
+        return;
+    }
+    while (chunk + 8 <= wave.size()) {
+        const quint32 size = clamp(chunk + 4);
+        chunk += 8 + qsizetype(size) + (size & 1);
+    }
+}
+
+} // namespace
+
+// Where the samples come from: the file itself, read piece by piece, or what SDL decoded whole.
+struct CueStream::Source {
+    std::unique_ptr<QIODevice> file;
+    Uint8 *decoded = nullptr;
+    void (*freeDecoded)(Uint8 *) = nullptr;
+    qint64 offset = 0;
+    qint64 left = 0;
+    int frameBytes = 1;
+    bool widen24 = false;
+    QByteArray piece;
+    QByteArray widened;
+
+    ~Source()
+    {
+        if (decoded)
+            freeDecoded(decoded);
+    }
+
+    // The next whole frames, at most a piece of them; empty at the end, also when the file is cut short.
+    QByteArrayView next()
+    {
+        const qint64 want = std::min(left, pieceBytes / frameBytes * frameBytes);
+        if (want <= 0)
+            return {};
+        if (decoded) {
+            const QByteArrayView view(decoded + offset, want);
+            offset += want;
+            left -= want;
+            return view;
+        }
+        piece.resize(want);
+        qint64 got = file->read(piece.data(), want);
+        got -= std::max<qint64>(got, 0) % frameBytes;
+        left = got < want ? 0 : left - got;
+        if (got <= 0)
+            return {};
+        if (!widen24)
+            return QByteArrayView(piece.constData(), got);
+        widened.resize(got / 3 * 4);
+        for (qint64 sample = 0; sample < got / 3; ++sample) {
+            widened[sample * 4] = 0;
+            std::copy_n(piece.constData() + sample * 3, 3, widened.data() + sample * 4 + 1);
+        }
+        return widened;
+    }
+};
+
+std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<QIODevice> file,
+                                           const SDL_AudioSpec &device)
+{
+    const std::optional<Header> header = readHeader(*file);
+    if (!header || header->dataBytes == 0)
+        return nullptr;
+    const Format &format = header->format;
+    if (format.channels == 0 || format.channels > mostChannels || format.rate < lowestRate ||
+        format.rate > highestRate)
+        return nullptr;
+
+    auto source = std::make_unique<Source>();
+    SDL_AudioFormat from = 0;
+    int channels = format.channels;
+    int rate = int(format.rate);
+    if (const std::optional<SDL_AudioFormat> streamed = streamedFormat(format)) {
+        if (!file->seek(header->dataStart))
+            return nullptr;
+        from = *streamed;
+        source->frameBytes = format.channels * (format.bits / 8);
+        source->widen24 = format.bits == 24;
+        source->left = header->dataBytes;
+        source->file = std::move(file);
+    } else {
+        if (file->size() > maxDecodedBytes || !file->seek(0))
+            return nullptr;
+        QByteArray whole = file->readAll();
+        file.reset();
+        clampChunkSizes(whole);
+        SDL_AudioSpec loaded {};
+        Uint32 length = 0;
+        source->freeDecoded = sdl.SDL_FreeWAV;
+        SDL_RWops *bytes = sdl.SDL_RWFromConstMem(whole.constData(), int(whole.size()));
+        if (!bytes || !sdl.SDL_LoadWAV_RW(bytes, 1, &loaded, &source->decoded, &length))
+            return nullptr;
+        // Decoding may have grown the samples past the cap.
+        if (length == 0 || length > maxDecodedBytes)
+            return nullptr;
+        from = loaded.format;
+        channels = loaded.channels;
+        rate = loaded.freq;
+        source->frameBytes = std::max(1, channels * int(SDL_AUDIO_BITSIZE(from) / 8));
+        source->left = length - length % source->frameBytes;
+    }
+    SDL_AudioStream *converter =
+        sdl.SDL_NewAudioStream(from, Uint8(channels), rate, device.format, device.channels, device.freq);
+    if (!converter)
+        return nullptr;
+    return std::unique_ptr<CueStream>(new CueStream(sdl, converter, std::move(source)));
+}
+
+CueStream::CueStream(const SdlAudio &sdl, SDL_AudioStream *converter, std::unique_ptr<Source> source)
+    : m_sdl(sdl), m_converter(converter), m_source(std::move(source))
+{
+}
+
+CueStream::~CueStream()
+{
+    m_sdl.SDL_FreeAudioStream(m_converter);
+}
+
+int CueStream::read(Uint8 *into, int length)
+{
+    int done = 0;
+    while (done < length) {
+        const int got = m_sdl.SDL_AudioStreamGet(m_converter, into + done, length - done);
+        if (got < 0)
+            break;
+        done += got;
+        if (done == length || fill())
+            continue;
+        if (m_flushed)
+            break;
+        m_sdl.SDL_AudioStreamFlush(m_converter);
+        m_flushed = true;
+    }
+    return done;
+}
+
+bool CueStream::fill()
+{
+    const QByteArrayView piece = m_source->next();
+    return !piece.isEmpty() && m_sdl.SDL_AudioStreamPut(m_converter, piece.constData(), int(piece.size())) == 0;
+}
+
+} // namespace pelmaroos::shell
