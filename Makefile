@@ -4,7 +4,7 @@
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps configure clean bench approve-screens windows test-windows
+.PHONY: run test build deps configure clean bench approve-screens windows test-windows fuzz
 
 run: build
 	"$(PROGRAM)"
@@ -30,6 +30,23 @@ deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# The cue reader under libFuzzer, ASan and UBSan for FUZZ_SECONDS. Fails on a crash, a leak, a hang over
+# a second or an allocation over 256 MiB, and leaves the input that did it in build-fuzz/findings/. Its
+# first inputs are SoundTest's hand-made hostile files and the start of each cue.
+FUZZ_SECONDS ?= 60
+FUZZ := $(CURDIR)/build-fuzz
+fuzz: build
+	@tools/install-deps.sh fuzz
+	@test -f $(FUZZ)/build.ninja || cmake --preset fuzz
+	cmake --build $(FUZZ) --target CueFuzz
+	rm -rf $(FUZZ)/rows && mkdir -p $(FUZZ)/rows $(FUZZ)/corpus $(FUZZ)/findings
+	TMPDIR=$(FUZZ)/rows PELMAROOS_KEEP_CUE_ROWS=1 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+		$(BUILD)/tests/SoundTest everyFilePlaysOrIsRefusedSafely >/dev/null
+	find $(FUZZ)/rows -type f -size -1024k -exec cp {} $(FUZZ)/corpus/ \;
+	for cue in sounds/*.wav; do head -c 16384 $$cue > $(FUZZ)/corpus/cue-$$(basename $$cue); done
+	$(FUZZ)/tests/fuzz/CueFuzz -max_total_time=$(FUZZ_SECONDS) -timeout=1 -malloc_limit_mb=256 -max_len=65536 \
+		-print_final_stats=1 -artifact_prefix=$(FUZZ)/findings/ $(FUZZ)/corpus
 
 # Release build of the game and its probes; prints a table and writes build/bench/results.json.
 bench: deps

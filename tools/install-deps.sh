@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing the game need; with `windows`, those that
-# cross-building it for Windows and playing it under Wine need. Does nothing when every one is already there.
+# cross-building it for Windows and playing it under Wine need; with `fuzz`, clang and its libFuzzer.
+# Does nothing when every one is already there.
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,9 @@ if [[ "${1:-}" == windows ]]; then
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools xz-utils
         wine64 python3-pefile
     )
+fi
+if [[ "${1:-}" == fuzz ]]; then
+    packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 missing=()
