@@ -4,11 +4,11 @@
 #include "app/Version.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
-#include "shell/QtMessageBox.h"
+#include "shell/Pixels.h"
 #include "shell/PlatformSound.h"
+#include "shell/QtMessageBox.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #ifndef _WIN32
 #include "app/BareSession.h"
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
 
     shell::QtMessageBox messageBoxes;
     app::Game game(messageBoxes, sound, QCoreApplication::applicationDirPath());
-    QApplication::setWindowIcon(QIcon(screens::pictures::applicationIcon));
+    QApplication::setWindowIcon(shell::pixelsIcon(screens::pictures::applicationIcon));
     QObject::connect(&game.runtime().screens(), &shell::ScreenRegistry::programEnded, &application,
                      [] { QCoreApplication::exit(0); });
 

@@ -20,7 +20,7 @@ void registerResources()
 
 QString questionIcon(int number)
 {
-    return QStringLiteral(":/pictures/question-%1.ico").arg(number, 2, 10, QLatin1Char('0'));
+    return QStringLiteral(":/pictures/question-%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
 QString questionIconName(int number)

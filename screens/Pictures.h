@@ -6,17 +6,17 @@
 
 namespace pelmaroos::screens::pictures {
 
-inline const QString applicationIcon = QStringLiteral(":/pictures/app.ico");
-inline const QString extraIcon = QStringLiteral(":/pictures/zzzextra.ico");
-inline const QString banner = QStringLiteral(":/pictures/banner.gif");
-inline const QString titleLeft = QStringLiteral(":/pictures/title-left.gif");
-inline const QString titleRight = QStringLiteral(":/pictures/title-right.gif");
-inline const QString menuTitle = QStringLiteral(":/pictures/menu-title.gif");
-inline const QString leftArrow = QStringLiteral(":/pictures/arrow-left.gif");
-inline const QString rightArrow = QStringLiteral(":/pictures/arrow-right.gif");
-inline const QString resultTop = QStringLiteral(":/pictures/result-top.gif");
-inline const QString resultMiddle = QStringLiteral(":/pictures/result-middle.gif");
-inline const QString resultLow = QStringLiteral(":/pictures/result-low.gif");
+inline const QString applicationIcon = QStringLiteral(":/pictures/app");
+inline const QString extraIcon = QStringLiteral(":/pictures/zzzextra");
+inline const QString banner = QStringLiteral(":/pictures/banner");
+inline const QString titleLeft = QStringLiteral(":/pictures/title-left");
+inline const QString titleRight = QStringLiteral(":/pictures/title-right");
+inline const QString menuTitle = QStringLiteral(":/pictures/menu-title");
+inline const QString leftArrow = QStringLiteral(":/pictures/arrow-left");
+inline const QString rightArrow = QStringLiteral(":/pictures/arrow-right");
+inline const QString resultTop = QStringLiteral(":/pictures/result-top");
+inline const QString resultMiddle = QStringLiteral(":/pictures/result-middle");
+inline const QString resultLow = QStringLiteral(":/pictures/result-low");
 
 // Makes the pictures reachable under ":/pictures"; safe to call more than once.
 void registerResources();

@@ -5,9 +5,9 @@
 #include "shell/Look.h"
 #include "shell/OptionButton.h"
 #include "shell/Picture.h"
+#include "shell/Pixels.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +47,7 @@ Form::Form(const FormDescription &description, CloseHandler onCloseRequest)
     m_window->setAutoFillBackground(true);
     setColour(m_window.get(), QPalette::Window, description.background);
     if (!description.icon.isEmpty())
-        m_window->setWindowIcon(QIcon(description.icon));
+        m_window->setWindowIcon(pixelsIcon(description.icon));
 
     // Screen-level controls first, so that frames exist before their options. Within one container the
     // labels and pictures are created back to front and the windowed controls after them: later widgets

@@ -3,6 +3,7 @@
 #include "shell/Picture.h"
 
 #include "shell/PictureAccessibility.h"
+#include "shell/Pixels.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -11,19 +12,18 @@ namespace pelmaroos::shell {
 
 namespace {
 
-// A screen scaled up shows the art drawn at twice the size (name@2x.gif beside name.gif) at the picture's own
-// logical size, where the picture at 1x would be blown up and soft. QPixmap does not look for it as QIcon does.
+// A screen scaled up shows the art drawn at twice the size (resource@2x beside it) at the picture's own
+// logical size, where the picture at 1x would be blown up and soft.
 QPixmap pictureFor(const QString &resource, qreal devicePixelRatio)
 {
-    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
-    if (devicePixelRatio > 1 && dot > 0) {
-        QPixmap sharp(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+    if (devicePixelRatio > 1) {
+        QPixmap sharp = pixelsPicture(resource + QStringLiteral("@2x"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(resource);
+    return pixelsPicture(resource);
 }
 
 } // namespace

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace pelmaroos::shell {
+
+// A picture the build turned into pixels (tools/pixels.py), drawn from where they lie in the program's
+// read-only data: nothing is decoded or copied, and every screen that shows it shares the one copy.
+QPixmap pixelsPicture(const QString &resource);
+
+// The same as a window icon, with its drawing at twice the size (resource@2x) on a screen scaled up.
+QIcon pixelsIcon(const QString &resource);
+
+} // namespace pelmaroos::shell
