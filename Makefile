@@ -49,10 +49,11 @@ fuzz: build
 		-print_final_stats=1 -artifact_prefix=$(FUZZ)/findings/ $(FUZZ)/corpus
 
 # Release build of the game and its probes; prints a table and writes build/bench/results.json.
+# BENCH_BEFORE=<an earlier version's build-release> times that version's game in the same turns.
 bench: deps
 	@test -f build-release/build.ninja || cmake --preset release
 	cmake --build build-release
-	python3 bench/run_bench.py build-release build/bench/results.json
+	python3 bench/run_bench.py build-release build/bench/results.json $(BENCH_BEFORE)
 
 # A Debian package of a Release build: build-release/pelmaroos-trivia_<version>_<arch>.deb.
 .PHONY: package
