@@ -47,7 +47,7 @@ struct SoundModule::Device {
     const SdlAudio *sdl = nullptr;
     bool initialised = false;
     SDL_AudioDeviceID id = 0;
-    SDL_AudioSpec spec {};
+    SDL_AudioSpec opened {};
     // Read and replaced only with the device locked.
     std::unique_ptr<CueStream> cue;
     std::atomic<bool> playing = false;
@@ -58,7 +58,7 @@ struct SoundModule::Device {
         auto &device = *static_cast<Device *>(self);
         const int done = device.cue ? device.cue->read(into, length) : 0;
         if (done < length) {
-            std::memset(into + done, device.spec.silence, std::size_t(length - done));
+            std::memset(into + done, device.opened.silence, std::size_t(length - done));
             device.playing = false;
         }
     }
@@ -86,7 +86,7 @@ struct SoundModule::Device {
         wanted.samples = 1024;
         wanted.callback = &Device::feed;
         wanted.userdata = this;
-        id = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec, 0);
+        id = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &opened, 0);
         if (id == 0)
             return false;
         sdl->SDL_PauseAudioDevice(id, 0);
@@ -139,7 +139,7 @@ bool SoundModule::play(const QString &path)
         return false;
     // A new cue replaces the one playing, and one that cannot be played leaves silence in its place.
     std::unique_ptr<QIODevice> file = openCueFile(path);
-    std::unique_ptr<CueStream> cue = file ? CueStream::open(*device.sdl, std::move(file), device.spec) : nullptr;
+    std::unique_ptr<CueStream> cue = file ? CueStream::open(*device.sdl, std::move(file), device.opened) : nullptr;
     const bool plays = bool(cue);
     device.replace(std::move(cue));
     return plays;
@@ -156,7 +156,7 @@ void SoundModule::finishPlaying(std::chrono::milliseconds limit)
     while (device.playing && elapsed.elapsed() < limit.count())
         device.sdl->SDL_Delay(10);
     // The device still holds its last buffer after the cue has run dry.
-    const qint64 lastBufferMs = 1000 * qint64(device.spec.samples) / device.spec.freq + 10;
+    const qint64 lastBufferMs = 1000 * qint64(device.opened.samples) / device.opened.freq + 10;
     device.sdl->SDL_Delay(Uint32(qBound<qint64>(0, limit.count() - elapsed.elapsed(), lastBufferMs)));
 }
 
