@@ -32,7 +32,7 @@ appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli reject
 
 entry_value() { sed -n "s/^$1=//p" "$entry"; }
 metainfo_text() { sed -n "s|^  <$1>\(.*\)</$1>\$|\1|p" "$metainfo"; }
-program_string() { sed -n "s/.*$1(QStringLiteral(\"\(.*\)\")).*/\1/p" "$source_dir/app/main.cpp"; }
+program_string() { sed -n "s/.*$1(QStringLiteral(\"\(.*\)\")).*/\1/p" "$source_dir/app/Program.cpp"; }
 expect() { [[ $2 == "$3" ]] || fail "$1 is \"$2\", expected \"$3\""; }
 
 id=$(basename "$entry" .desktop)
@@ -47,7 +47,7 @@ expect "the metainfo categories" "$(sed -n 's|.*<category>\(.*\)</category>.*|\1
 expect "the metainfo binary" "$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")" "$(entry_value Exec)"
 
 name=$(program_string setApplicationName)
-[[ -n $name ]] || fail "app/main.cpp no longer sets the application name in one line"
+[[ -n $name ]] || fail "app/Program.cpp no longer sets the application name in one line"
 expect "the desktop entry's name" "$(entry_value Name)" "$name"
 expect "the metainfo name" "$(metainfo_text name)" "$name"
 echo "desktop entry and metainfo for $id are valid and name \"$name\""
