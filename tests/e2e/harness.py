@@ -25,7 +25,7 @@ numpy = importlib.import_module("numpy") if importlib.util.find_spec("numpy") el
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these tests
 TWIPS_PER_PIXEL = 15
 SCREEN_SIZE = (1280, 1024)
-CUES = ("theme", "doh", "good", "bad", "wow", "haha", "excellent", "stupid", "brilliant")
+CUES = tuple((Path(__file__).resolve().parents[2] / "sounds" / "cues.txt").read_text().split())
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
 
 # The game's own layouts and keys (harness/LayoutDump.cpp): captions, control rectangles in twips from a

@@ -17,7 +17,7 @@ program_dir=$prefix/lib/pelmaroos-trivia
 program="$program_dir/Pelmaroos Trivia!"
 [[ -f $program && -x $program ]] || fail "no executable program at $program"
 [[ $(bytes "$program" 0 4) == "127 69 76 70" ]] || fail "$program is not an ELF program"
-cues=(theme doh good bad wow haha excellent stupid brilliant)
+mapfile -t cues < "$source_dir/sounds/cues.txt"
 expected=$(printf '%s\n' "Pelmaroos Trivia!" "${cues[@]/%/.wav}" | LC_ALL=C sort)
 found=$(find "$program_dir" -mindepth 1 -printf '%f\n' | LC_ALL=C sort)
 [[ $found == "$expected" ]] || fail "$program_dir holds"$'\n'"$found"$'\n'"instead of"$'\n'"$expected"
