@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/CueStream.h"
 
+#include "shell/WaveHeader.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -13,40 +15,15 @@ namespace {
 
 constexpr quint16 pcmTag = 1;
 constexpr quint16 floatTag = 3;
-constexpr quint16 extensibleTag = 0xFFFE;
 // Below or above these no wave file holds sound; the bounds also keep what one piece grows to when
 // resampled small.
 constexpr quint32 lowestRate = 1000;
 constexpr quint32 highestRate = 768000;
 constexpr int mostChannels = 8;
-// A writer that does not know the length ahead marks the data as running to the end of the file.
-constexpr quint32 unknownLength = 0xFFFFFFFF;
 constexpr qint64 pieceBytes = 8192;
-// Real files hold a handful of chunks before their samples; a file of endless tiny ones is not walked.
-constexpr int mostChunks = 256;
-
-struct Format {
-    quint16 tag = 0;
-    quint16 channels = 0;
-    quint32 rate = 0;
-    quint16 bits = 0;
-};
-
-Format parseFormat(const QByteArray &body)
-{
-    const char *at = body.constData();
-    Format format {.tag = qFromLittleEndian<quint16>(at),
-                   .channels = qFromLittleEndian<quint16>(at + 2),
-                   .rate = qFromLittleEndian<quint32>(at + 4),
-                   .bits = qFromLittleEndian<quint16>(at + 14)};
-    // The extensible format names its samples by the first two bytes of a sub-format GUID.
-    if (format.tag == extensibleTag && body.size() >= 26)
-        format.tag = qFromLittleEndian<quint16>(at + 24);
-    return format;
-}
 
 // The format SDL converts from, for the samples read as they stand; 24-bit samples are widened to 32.
-std::optional<SDL_AudioFormat> streamedFormat(const Format &format)
+std::optional<SDL_AudioFormat> streamedFormat(const WaveFormat &format)
 {
     if (format.tag == floatTag && format.bits == 32)
         return AUDIO_F32LSB;
@@ -59,47 +36,6 @@ std::optional<SDL_AudioFormat> streamedFormat(const Format &format)
     case 32: return AUDIO_S32LSB;
     default: return std::nullopt;
     }
-}
-
-struct Header {
-    Format format;
-    qint64 dataStart = 0;
-    qint64 dataBytes = 0;
-};
-
-// Walks the chunks up to the samples. Every declared size is held against what the file holds: a size
-// that reaches past the end cuts the samples there, and a format chunk cut short is refused.
-std::optional<Header> readHeader(QIODevice &file)
-{
-    const qint64 total = file.size();
-    const QByteArray riff = file.read(12);
-    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE")
-        return std::nullopt;
-    std::optional<Format> format;
-    qint64 chunk = 12;
-    for (int walked = 0; walked < mostChunks && chunk + 8 <= total && file.seek(chunk); ++walked) {
-        const QByteArray head = file.read(8);
-        if (head.size() < 8)
-            return std::nullopt;
-        const quint32 size = qFromLittleEndian<quint32>(head.constData() + 4);
-        const qint64 body = chunk + 8;
-        const qint64 room = total - body;
-        if (head.startsWith("fmt ")) {
-            if (size < 16 || size > room)
-                return std::nullopt;
-            const QByteArray fields = file.read(std::min<qint64>(size, 26));
-            if (fields.size() < 16)
-                return std::nullopt;
-            format = parseFormat(fields);
-        } else if (head.startsWith("data")) {
-            // Samples before their format cannot be read.
-            if (!format)
-                return std::nullopt;
-            return Header {*format, body, size == unknownLength ? room : std::min<qint64>(size, room)};
-        }
-        chunk = body + size + (size & 1);
-    }
-    return std::nullopt;
 }
 
 // SDL allocates what a chunk declares before it reads the chunk, so no declared size may reach past the
@@ -177,10 +113,11 @@ struct CueStream::Source {
 std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<QIODevice> file,
                                            const SDL_AudioSpec &device)
 {
-    const std::optional<Header> header = readHeader(*file);
-    if (!header || header->dataBytes == 0)
+    const std::optional<WaveHeader> header = readWaveHeader(*file);
+    // Samples before their format cannot be read.
+    if (!header || !header->format || header->samplesFirst || header->dataBytes == 0)
         return nullptr;
-    const Format &format = header->format;
+    const WaveFormat &format = *header->format;
     if (format.channels == 0 || format.channels > mostChannels || format.rate < lowestRate ||
         format.rate > highestRate)
         return nullptr;

@@ -41,8 +41,8 @@ private slots:
         QTest::newRow("no samples") << oneSecond.left(36) << qint64(0);
         QTest::newRow("nothing per second") << QByteArray(oneSecond).replace(28, 4, QByteArray(4, '\0'))
                                             << qint64(0);
+        // The header walk is the cue reader's too: its hostile files in SoundTest are this one's as well.
         QTest::newRow("not a wave file") << QByteArray("RIFX") + oneSecond.mid(4) << qint64(0);
-        QTest::newRow("empty") << QByteArray() << qint64(0);
     }
 
     void theHeaderSaysHowLongAFilePlays()
