@@ -13,8 +13,8 @@ test: build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --test-dir $(BUILD) --output-on-failure
 
 # Renders every screen anew into tests/golden/, the approved pictures the tests compare with (and the
-# README shows). Look at what changed before committing it.
-APPROVE := PELMAROOS_APPROVE_SCREENS=1 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tests/ScreensTest
+# README shows), under the tests' own fonts. Look at what changed before committing it.
+APPROVE := PELMAROOS_APPROVE_SCREENS=1 FONTCONFIG_FILE=$(CURDIR)/tests/fonts.conf QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tests/ScreensTest
 approve-screens: build
 	$(APPROVE) everyScreenLooksAsApproved everyControlIsWhereApproved
 	QT_SCALE_FACTOR=2 $(APPROVE) everyScreenLooksAsApproved
