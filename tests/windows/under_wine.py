@@ -72,7 +72,7 @@ def check_version_record(program, icon_file):
         check(entries.get(key) == value, f"{key} is {entries.get(key)!r}, not {value!r}")
     for key in OUR_OWN_WORDING:
         check(entries.get(key, "").strip(), f"{key} is missing or empty")
-    check(translations == [{b"Translation": "0x409 0x4b0"}], f"the translation is {translations}")
+    check(translations == [{b"Translation": "0x0409 0x04b0"}], f"the translation is {translations}")
 
     # An icon file is a header, one directory entry per image, then the images; a program file keeps the
     # directory (with a resource id where the file has an offset) apart from its images.
@@ -112,7 +112,7 @@ class WineGame(Game):
         self.log = workspace / "wine.log"
         self.env = {key: value for key, value in display_env.items() if not key.startswith(("QT_", "WINE"))}
         self.env.update(WINEPREFIX=str(prefix), WINEDEBUG="-all,+winmm", WINEDLLOVERRIDES="mscoree,mshtml=",
-                        LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
+                        LANG="C.UTF-8", LC_ALL="C.UTF-8")
         self.env.update(extra_env or {})
         self.process = None
 
@@ -126,7 +126,8 @@ class WineGame(Game):
     def sounds_asked_for(self):
         """The file names the program handed to sndPlaySoundA, in order."""
         text = self.log.read_text(errors="replace")
-        return re.findall(r"sndPlaySound[AW]?\W+\(?L?\"?([^\",)]*?\.wav)", text, re.IGNORECASE)
+        # Wine's winmm trace names each sound it is handed as: proc_PlaySound SoundName=L"...\\theme.wav"
+        return re.findall(r'proc_PlaySound SoundName=L"([^"]*?\.wav)"', text, re.IGNORECASE)
 
 
 def prepare_prefix(prefix):
