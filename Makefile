@@ -70,8 +70,8 @@ windows: deps
 	cmake --build build-windows
 
 # The zip unpacked and played under Wine on an X server of the test's own; its screenshots go to
-# build-windows/wine-screens/.
+# build-windows/wine-screens/. Debian's python3, as the end-to-end tests use, since it has python3-pefile.
 test-windows: windows build
 	PELMAROOS_LAYOUT_DUMP=$(BUILD)/harness/pelmaroos_layout_dump PYTHONDONTWRITEBYTECODE=1 \
-	    python3 tests/windows/under_wine.py build-windows/pelmaroos-trivia-*-windows-x64.zip \
+	    /usr/bin/python3 tests/windows/under_wine.py build-windows/pelmaroos-trivia-*-windows-x64.zip \
 	    screens/pictures/app.ico tests/golden build-windows/wine-screens

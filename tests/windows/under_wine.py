@@ -18,7 +18,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 
 from harness import (  # noqa: E402  (the shared harness lives beside the Linux end-to-end tests)
     CONTINUE, CUES, Failure, Game, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, Recording, SoundServer,
-    WindowManager, XServer, check, click, cue_samples, display_env, frame_geometry, geometry, move_on,
+    WindowManager, XServer, check, click, click_points, control, cue_samples, display_env, frame_geometry,
+    geometry, move_on, point,
     page_title, play_level, poll, require_tools, result_title, stop, visible_titles, wait_window,
 )
 
@@ -152,11 +153,13 @@ def files_in(folder):
 
 
 def check_centred(window, what):
+    # The program centres the frame Windows would draw, and Wine tells it of a caption taller than the one
+    # openbox draws, so up and down the frame on view is a few pixels off. Left and right the two frames agree.
     def offset():
         frame = frame_geometry(window)
         return frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
     poll(lambda: f"the framed {what} to be centred; it is {offset()} off",
-         lambda: offset() and all(abs(d) <= 1 for d in offset()), timeout=5)
+         lambda: offset() and abs(offset()[0]) <= 1 and abs(offset()[1]) <= 6, timeout=5)
 
 
 def screenshot(window, golden, shots, name):
@@ -208,7 +211,10 @@ def play(zip_path, icon_file, golden, shots, workspace):
             screenshot(menu, golden, shots, "level-menu")
             click(menu, LEVEL_BUTTONS["Easy"])
             page = move_on(MENU, page_title("Easy", 1))
-            screenshot(page, golden, shots, "easy-page-1-unanswered")
+            # The choices the approved picture shows; playing the level then picks every question's own.
+            click_points([point(page, left + 105, top + height // 2) for left, top, _, height in
+                          (control("Easy1", f"Option{1 + (question + 1) % 3}({question})") for question in range(4))])
+            screenshot(page, golden, shots, "easy-page-1")
             result = play_level(game, "Easy", 18)
             check(visible_titles() == [result_title("Easy", 18)], f"on view: {visible_titles()}")
             poll("wow.wav to be asked for", lambda: game.sounds_asked_for()[-1:] == ["wow.wav"] or
