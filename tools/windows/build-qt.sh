@@ -32,7 +32,7 @@ started=$(date +%s)
 # An interrupted build goes on where it stopped.
 work=$cache/work-$qt_version-$key
 rm -rf "$prefix"
-src=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d 2>/dev/null | head -1)
+src=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d 2>/dev/null | head -1 || true)
 if [[ -z "$src" ]]; then
     rm -rf "$work"
     mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial" "$work/src"
@@ -70,7 +70,7 @@ cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2
 cp "$src/LICENSES/LGPL-3.0-only.txt" "$prefix/LICENSE.LGPL-3.0"
 echo "qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev) from Debian's source package" > "$prefix/SOURCE"
-    rm -rf "$work"
+rm -rf "$work"
 touch "$prefix/.complete"
 finished=$(date +%s)
 echo "Qt $qt_version for Windows: configured in $((configured - started)) s, built in $((finished - configured)) s" >&2
