@@ -20,7 +20,7 @@ from harness import (  # noqa: E402  (the shared harness lives beside the Linux 
     CONTINUE, CUES, Failure, Game, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, Recording, SoundServer,
     WindowManager, XServer, check, click, click_points, control, cue_samples, display_env, frame_geometry,
     geometry, move_on, point,
-    page_title, play_level, poll, require_tools, result_title, stop, visible_titles, wait_window,
+    page_title, play_level, poll, require_tools, result_title, run, stop, visible_titles, wait_window,
 )
 
 WINE = "/usr/lib/wine/wine64"
@@ -231,6 +231,13 @@ def play(zip_path, icon_file, golden, shots, workspace):
             if heard is not None:
                 check(recording.find(wow) is not None and recording.find(doh) is not None,
                       "the result cue or the farewell was not heard")
+        # Closing the title screen through its frame ends the game, as on Linux.
+        with WineGame(prefix, program, workspace) as game:
+            wait_window(TITLE, timeout=60)
+            run("wmctrl", "-F", "-c", TITLE)
+            status = game.wait_exit(timeout=15)
+            check(status == 0, f"closed through its frame, the program ended with status {status}")
+        print("closing the title screen's frame ended the program")
         subprocess.run([WINESERVER, "-k"], env=dict(game.env), capture_output=True)
         subprocess.run([WINESERVER, "-w"], env=dict(game.env), capture_output=True)
         check(files_in(folder) == unpacked, "the program's folder changed")
@@ -250,7 +257,7 @@ def wait_heard(recording, cue):
 
 def main():
     zip_path, icon_file, golden, shots = map(Path, sys.argv[1:5])
-    require_tools("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio", "parec",
+    require_tools("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio", "parec",
                   WINE, modules=("pefile", "numpy"), needed_by="the test under Wine")
     shots.mkdir(parents=True, exist_ok=True)
     started = time.monotonic()
