@@ -116,9 +116,12 @@ SoundModule::SoundModule()
     : m_device(std::make_unique<Device>()),
       m_opening(std::async(std::launch::async, [device = m_device.get()] {
           device->sdl = SdlAudio::load();
-          if (device->open())
-              // SDL keeps per-thread data for any thread that calls it; this one ends here.
-              device->sdl->SDL_TLSCleanup();
+          if (!device->sdl)
+              return;
+          device->open();
+          // SDL keeps per-thread data (its error text among it) for any thread that calls it, whether the
+          // device opened or not; this thread ends here.
+          device->sdl->SDL_TLSCleanup();
       }))
 {
 }
