@@ -119,7 +119,8 @@ private:
             return {};
         const QByteArray raw = played.readAll();
         std::vector<qint16> samples(std::size_t(raw.size()) / 2);
-        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+        if (!samples.empty())
+            std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
         return samples;
     }
 
