@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "shell/QtMessageBox.h"
 
+#include "shell/WindowAccessibility.h"
+
+#include <QLabel>
+
 namespace pelmaroos::shell {
 
 void QtMessageBox::show(const QString &prompt, MessageStyle style, const QString &title)
@@ -11,9 +15,15 @@ void QtMessageBox::show(const QString &prompt, MessageStyle style, const QString
 
 std::unique_ptr<QMessageBox> QtMessageBox::build(const QString &prompt, MessageStyle style, const QString &title)
 {
+    installWindowAccessibility();
     auto box = std::make_unique<QMessageBox>(style == MessageStyle::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                                              title, prompt, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
+    // A screen reader reads the icon by what it shows.
+    if (style == MessageStyle::Question) {
+        if (auto *icon = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+            icon->setAccessibleName(QStringLiteral("Question mark"));
+    }
     // While a box is open no screen of the program takes input.
     box->setWindowModality(Qt::ApplicationModal);
     return box;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/ScreenWindow.h"
 
+#include "shell/WindowAccessibility.h"
+
 #include <QCloseEvent>
 
 namespace pelmaroos::shell {
@@ -9,6 +11,7 @@ namespace pelmaroos::shell {
 ScreenWindow::ScreenWindow(std::function<void()> onCloseRequest)
     : m_onCloseRequest(std::move(onCloseRequest))
 {
+    installWindowAccessibility();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)
