@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/BareSession.h"
 
+#include "shell/Xcb.h"
+
 #include <QString>
 #include <QtGlobal>
-
-#include <xcb/xcb.h>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -13,12 +13,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
 namespace pelmaroos::app {
 
 namespace {
+
+using shell::xcb::existingAtom;
+using shell::xcb::owned;
 
 bool isSet(const char *variable)
 {
@@ -34,20 +36,6 @@ std::string machineId()
             break;
     }
     return id;
-}
-
-// Replies from xcb are the caller's to free.
-template<typename Reply>
-std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
-{
-    return {reply, &std::free};
-}
-
-xcb_atom_t existingAtom(xcb_connection_t *display, const std::string &name)
-{
-    const auto reply = owned(
-        xcb_intern_atom_reply(display, xcb_intern_atom(display, 1, uint16_t(name.size()), name.data()), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The address dbus-launch leaves on the owner of a selection named after the user and the machine, once it

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/Screen.h"
 
+#include "shell/FrameExtents.h"
 #include "shell/Picture.h"
 #include "shell/ScreenRegistry.h"
 
@@ -10,12 +11,26 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <optional>
+
 namespace pelmaroos::shell {
 
 namespace {
 
-// Centres a window on the screen, frame included. A window manager puts its frame round a window only
-// once the window is on view, so the window is centred again when its frame turns up.
+// The frame the window manager put round the last screen it framed. It puts the same round every screen.
+std::optional<QMargins> learntFrame;
+
+QMargins frameOf(const QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// Centres a window on the screen, frame included, from the moment it is on view: with the frame the window
+// manager put round an earlier screen, or else the one it says it is going to put round this one. When the
+// frame turns up the window is centred again, which moves it only where the frame was not known.
 class Centring final : public QObject
 {
 public:
@@ -23,7 +38,9 @@ public:
         : QObject(&window)
         , m_window(window)
     {
-        centre();
+        if (!learntFrame)
+            learntFrame = frameBeforeShow(window);
+        centre(learntFrame.value_or(QMargins()));
         window.installEventFilter(this);
     }
 
@@ -32,18 +49,23 @@ protected:
     {
         if (event->type() == QEvent::Move && m_window.frameGeometry() != m_window.geometry()) {
             m_window.removeEventFilter(this);
-            centre();
+            learntFrame = frameOf(m_window);
+            centre(*learntFrame);
             deleteLater();
         }
         return false;
     }
 
 private:
-    void centre()
+    // Places the window's own area, not its frame: whether a move takes the frame in depends on what the
+    // toolkit knows of the frame at the time.
+    void centre(const QMargins &frame)
     {
-        QRect frame = m_window.frameGeometry();
-        frame.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-        m_window.move(frame.topLeft());
+        QRect framed = m_window.geometry().marginsAdded(frame);
+        framed.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+        const QRect client = framed.marginsRemoved(frame);
+        if (client != m_window.geometry())
+            m_window.setGeometry(client);
     }
 
     QWidget &m_window;

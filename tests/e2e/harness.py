@@ -159,17 +159,46 @@ def stop(process, timeout=5):
 
 
 class WindowManager:
-    """Openbox, which puts frames round the windows and turns close requests into WM_DELETE_WINDOW."""
+    """Openbox, which puts frames round the windows and turns close requests into WM_DELETE_WINDOW, and a
+    watch on the framed windows from before they come on view."""
 
     def __enter__(self):
         self.process = subprocess.Popen(["openbox", "--sm-disable"], env=display_env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         poll("openbox to manage the screen", lambda: subprocess.run(
             ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0)
+        # xev reports each window made, moved, shown and hidden on the screen: a frame, once there is one.
+        self.events = tempfile.TemporaryFile("w+")
+        self.watch = subprocess.Popen(["xev", "-root", "-event", "substructure", "-event", "property"],
+                                      env=display_env, stdout=self.events, stderr=subprocess.DEVNULL)
+        poll("the watch on the windows", lambda: run("xprop", "-root", "-f", "_PELMAROOS_WATCH", "8s", "-set",
+                                                     "_PELMAROOS_WATCH", "on") == "" and "_PELMAROOS_WATCH" in self.watched())
         return self
 
     def __exit__(self, *exc):
+        stop(self.watch)
         stop(self.process)
+
+    def watched(self):
+        self.events.seek(0)
+        return self.events.read()
+
+    def places_on_view(self):
+        """Each window that came on view: every place it has been at since, the first where it came."""
+        at, places, on_view = {}, {}, set()
+        for event in self.watched().split("\n\n"):
+            window = (re.findall(r"window (0x[0-9a-f]+)", event) or [None])[-1]
+            moved = re.search(r"window (0x[0-9a-f]+),\s+\((-?\d+),(-?\d+)\)", event)
+            if moved:
+                at[window] = (int(moved[2]), int(moved[3]))
+            elif event.lstrip().startswith("MapNotify"):
+                on_view.add(window)
+                places.setdefault(window, [])
+            elif event.lstrip().startswith("UnmapNotify"):
+                on_view.discard(window)
+            if window in on_view and places[window][-1:] != [at.get(window)]:
+                places[window].append(at.get(window))
+        return places
 
 
 # --- windows -------------------------------------------------------------------------------------

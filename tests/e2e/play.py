@@ -26,18 +26,24 @@ def check_size_and_centring(window, size, what):
     """The client area as designed, and the window centred on the screen with its frame."""
     check(geometry(window)[2:] == size, f"the {what} is {geometry(window)[2:]}, not {size}")
 
-    def offset():
-        frame = frame_geometry(window)
-        return frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
-    poll(lambda: f"the framed {what} to be centred; it is {offset()} off",
-         lambda: offset() and all(abs(d) <= 1 for d in offset()), timeout=3)
+    frame = frame_geometry(window)
+    offset = frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
+    check(offset and all(abs(d) <= 1 for d in offset), f"the framed {what} came on view {offset} off the centre")
+
+
+def check_still(window_manager, shown):
+    """Each window came on view where it stays: none moved once on view."""
+    places = window_manager.places_on_view()
+    check(len(places) >= shown, f"{len(places)} windows came on view, not {shown}")
+    moved = [where for where in places.values() if len(where) > 1]
+    check(not moved, f"windows moved once on view, from and to: {moved}")
 
 
 def start_up_menu_and_help(program, workspace):
     """Under a window manager, with toolkit options on the command line that the program ignores."""
     arguments = ("-platform", "offscreen", "-display", ":0", "-qwindowtitle", "Changed", "-qwindowgeometry",
                  "300x200+10+10")
-    with XServer(), WindowManager(), Game(program, workspace, arguments=arguments) as game:
+    with XServer(), WindowManager() as window_manager, Game(program, workspace, arguments=arguments) as game:
         title = wait_window(TITLE, timeout=20)
         check_size_and_centring(title, (730, 267), "title screen")
     
@@ -54,6 +60,7 @@ def start_up_menu_and_help(program, workspace):
         check(visible_windows(MENU) == [menu], "the menu is not on view after the Help box")
 
         quit(game, menu, EXIT)
+        check_still(window_manager, shown=3)
 
 
 def no_cue_files(program, workspace):
@@ -75,7 +82,7 @@ def no_cue_files(program, workspace):
 def close_through_frame(program, workspace):
     """Under a window manager, closing a page's window ends the game as Quit does."""
     level = "Easy"
-    with XServer(), WindowManager(), Game(program, workspace) as game:
+    with XServer(), WindowManager() as window_manager, Game(program, workspace) as game:
         menu = start_to_menu(game)
         click(menu, LEVEL_BUTTONS[level])
         page1 = move_on(MENU, page_title(level, 1))
@@ -84,6 +91,7 @@ def close_through_frame(program, workspace):
         move_on(page_title(level, 1), page_title(level, 2))
         run("wmctrl", "-F", "-c", page_title(level, 2))
         check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}, not 0")
+        check_still(window_manager, shown=4)
     
 
 SCENARIOS = {
@@ -94,6 +102,6 @@ SCENARIOS = {
 
 if __name__ == "__main__":
     framed = sys.argv[1] in ("close-through-frame", "start-up-menu-help")
-    window_manager = ["openbox", "wmctrl", "xprop"] if framed else []
+    window_manager = ["openbox", "wmctrl", "xprop", "xev"] if framed else []
     require_tools("Xvfb", "xdotool", "xwininfo", *window_manager)
     main(SCENARIOS)

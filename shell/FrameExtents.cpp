@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
+// SPDX-License-Identifier: MIT
+#include "shell/FrameExtents.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#if QT_CONFIG(xcb)
+#include "shell/Xcb.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#endif
+
+namespace pelmaroos::shell {
+
+#if QT_CONFIG(xcb)
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A manager answers at once; one that keeps silent costs a player no more than this, and only once.
+constexpr auto answerTime = 250ms;
+
+bool supports(xcb_connection_t *display, xcb_window_t root, xcb_atom_t hint)
+{
+    const xcb_atom_t supported = xcb::existingAtom(display, "_NET_SUPPORTED");
+    if (supported == XCB_ATOM_NONE)
+        return false;
+    const auto reply = xcb::owned(xcb_get_property_reply(
+        display, xcb_get_property(display, 0, root, supported, XCB_ATOM_ATOM, 0, 1024), nullptr));
+    if (!reply || reply->format != 32)
+        return false;
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const auto *end = atoms + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t);
+    return std::find(atoms, end, hint) != end;
+}
+
+// The frame in the property's order: left, right, top, bottom.
+std::optional<QMargins> extents(xcb_connection_t *display, xcb_window_t window, xcb_atom_t property)
+{
+    const auto reply = xcb::owned(xcb_get_property_reply(
+        display, xcb_get_property(display, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 4 * sizeof(std::uint32_t))
+        return std::nullopt;
+    const auto *sides = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3]));
+}
+
+} // namespace
+
+std::optional<QMargins> frameBeforeShow(QWidget &window)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return std::nullopt;
+    xcb_connection_t *display = x11->connection();
+    const xcb_atom_t request = xcb::existingAtom(display, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t property = xcb::existingAtom(display, "_NET_FRAME_EXTENTS");
+    if (request == XCB_ATOM_NONE || property == XCB_ATOM_NONE)
+        return std::nullopt;
+    const auto id = xcb_window_t(window.winId());
+    const auto tree = xcb::owned(xcb_query_tree_reply(display, xcb_query_tree(display, id), nullptr));
+    if (!tree || !supports(display, tree->root, request))
+        return std::nullopt;
+
+    xcb_client_message_event_t message {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(display, 0, tree->root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&message));
+    // The manager answers by setting the property on the window. Asking for it, rather than waiting for
+    // the toolkit's events, leaves every other event, a player's click too, for after the procedure.
+    const auto deadline = std::chrono::steady_clock::now() + answerTime;
+    do {
+        if (const std::optional<QMargins> frame = extents(display, id, property)) {
+            const qreal scale = window.devicePixelRatioF();
+            return QMargins(qRound(frame->left() / scale), qRound(frame->top() / scale),
+                            qRound(frame->right() / scale), qRound(frame->bottom() / scale));
+        }
+        std::this_thread::sleep_for(2ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+#else
+
+std::optional<QMargins> frameBeforeShow(QWidget &)
+{
+    return std::nullopt;
+}
+
+#endif
+
+} // namespace pelmaroos::shell
