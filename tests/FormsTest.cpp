@@ -130,13 +130,14 @@ private slots:
 
     void unloadReturnsToTheLayout()
     {
+        const Screen *instance = &a();
         a().show();
         controlsOfA().Text1->setText(QStringLiteral("4"));
         controlsOfA().options[0]->setValue(True);
         a().setCaption(QStringLiteral("changed"));
         a().unload();
         QVERIFY(!a().isLoaded());
-        QCOMPARE(&registry->screen(ScreenName::PreMain), &a());
+        QCOMPARE(&a(), instance);
 
         QCOMPARE(a().caption(), QStringLiteral("Layout caption"));
         QCOMPARE(loads, 2);

@@ -30,6 +30,47 @@ QString revealedPicture(Screen &result)
     return shown.join(QLatin1Char(','));
 }
 
+// Records the order in which screen windows appear, are hidden and are unloaded, by the screens' names.
+class ShowHideRecorder final : public QObject
+{
+public:
+    explicit ShowHideRecorder(GameFixture &game)
+        : m_game(game)
+    {
+        rememberNames();
+    }
+
+    QStringList events;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
+            return false;
+        rememberNames();
+        if (const auto found = m_names.constFind(watched); found != m_names.cend()) {
+            // A window that is being unloaded has already left its screen.
+            const char *what = event->type() == QEvent::Show ? "show "
+                : m_game.screen(*found).isLoaded()            ? "hide "
+                                                              : "unload ";
+            events.append(QLatin1String(what) + formName(*found));
+        }
+        return false;
+    }
+
+private:
+    void rememberNames()
+    {
+        for (ScreenName name : allScreens) {
+            if (m_game.registry().isCreated(name) && m_game.screen(name).isLoaded())
+                m_names[&m_game.screen(name).window()] = name;
+        }
+    }
+
+    GameFixture &m_game;
+    QHash<QObject *, ScreenName> m_names;
+};
+
 } // namespace
 
 // The game from start to end: title, menu, help, the levels' results, and every way out.
@@ -40,60 +81,24 @@ class GameFlowTest final : public QObject
 private slots:
     void initTestCase() { applyLook(); }
 
-    // The title screen comes up alone with its theme; a theme that cannot play warns first, the title not yet
-    // on view.
-    void startUpShowsTheTitleAndPlaysTheTheme_data()
-    {
-        QTest::addColumn<bool>("playable");
-        QTest::newRow("theme plays") << true;
-        QTest::newRow("theme cannot play") << false;
-    }
-
     void startUpShowsTheTitleAndPlaysTheTheme()
     {
-        QFETCH(bool, playable);
         GameFixture game;
-        game.sound.playAll = playable;
-        bool titleOnViewDuringWarning = true;
-        game.boxes.onShow = [&] { titleOnViewDuringWarning = game.screen(ScreenName::PreMain).isVisible(); };
         game.start();
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("PreMain")});
         for (ScreenName name : allScreens)
             QCOMPARE(game.registry().isCreated(name), name == ScreenName::PreMain);
         QCOMPARE(game.sound.played, QStringList {game.folder.path() + QStringLiteral("/theme.wav")});
-        QCOMPARE(game.screen(ScreenName::PreMain).caption(), QStringLiteral("Ardo's Pelmaroos Trivia!!!"));
-        QCOMPARE(game.screen(ScreenName::PreMain).window().focusWidget()->objectName(), QStringLiteral("cmdContinue"));
-        QCOMPARE(int(game.boxes.shown.size()), playable ? 0 : 1);
-        if (!playable) {
-            QCOMPARE(game.boxes.shown[0].prompt, musicWarning);
-            QCOMPARE(game.boxes.shown[0].style, MessageStyle::OkOnly);
-            QCOMPARE(game.boxes.shown[0].title, QStringLiteral("Pelmaroos"));
-            QVERIFY(!titleOnViewDuringWarning);
-        }
+        QVERIFY(game.boxes.shown.empty());
     }
 
-    // Return or Space on the focused Continue button, or a click, leaves the menu alone on view.
-    void continueLeavesOnlyTheMenu_data()
+    // Return presses the focused button, as a click does.
+    void returnPressesTheFocusedButton()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("click") << 0;
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Space") << int(Qt::Key_Space);
-    }
-
-    void continueLeavesOnlyTheMenu()
-    {
-        QFETCH(int, key);
         GameFixture game;
         game.start();
-        if (key)
-            QTest::keyClick(game.screen(ScreenName::PreMain).window().focusWidget(), Qt::Key(key));
-        else
-            game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+        QTest::keyClick(game.screen(ScreenName::PreMain).window().focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(game.loadedScreens(), QStringList {QStringLiteral("Main")});
-        QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Main")});
-        QCOMPARE(game.sound.played.size(), 1);
-        QCOMPARE(game.screen(ScreenName::Main).window().focusWidget()->objectName(), QStringLiteral("cmdEasy"));
     }
 
     void helpShowsItsBoxEveryTimeAndChangesNothing()
@@ -111,23 +116,6 @@ private slots:
         }
         QCOMPARE(game.loadedScreens(), QStringList {QStringLiteral("Main")});
         QVERIFY(game.screen(ScreenName::Main).isVisible());
-    }
-
-    // A level button leaves the level's first page alone on view and loaded.
-    void levelButtonsOpenTheFirstPage()
-    {
-        for (const char *level : {"Easy", "Medium", "Hard"}) {
-            GameFixture game;
-            game.start();
-            game.goTo(ScreenName::Main);
-            game.click(ScreenName::Main, QStringLiteral("cmd") + QLatin1String(level));
-            const QString page = QLatin1String(level) + QLatin1Char('1');
-            QCOMPARE(game.loadedScreens(), QStringList {page});
-            QCOMPARE(game.visibleScreens(), QStringList {page});
-            QCOMPARE(game.screen(*std::ranges::find(allScreens, page, &formName)).caption(),
-                     QStringLiteral("Pelmaroos Trivia - Page 1 (%1)").arg(QString::fromLatin1(level).toUpper()));
-            QCOMPARE(game.sound.played.size(), 1);
-        }
     }
 
     // Each level at the edges of its score bands.
@@ -177,21 +165,54 @@ private slots:
         QVERIFY(game.boxes.shown.empty());
     }
 
-    void aResultCueThatCannotPlayWarnsWhilePageThreeIsOnView()
+    // The top cue takes the total's text as it stands: the same number written otherwise takes the middle cue.
+    void theTopCueTakesOnlyTheTextEighteen_data()
+    {
+        QTest::addColumn<ScreenName>("thirdPage");
+        QTest::addColumn<ScreenName>("resultScreen");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("Easy 18.0") << ScreenName::Easy3 << ScreenName::EasyAbout << QStringLiteral("18.0");
+        QTest::newRow("Medium, a blank before 18") << ScreenName::Medium3 << ScreenName::MediumAbout << QStringLiteral(" 18");
+        QTest::newRow("Hard 19") << ScreenName::Hard3 << ScreenName::HardAbout << QStringLiteral("19");
+    }
+
+    void theTopCueTakesOnlyTheTextEighteen()
+    {
+        QFETCH(ScreenName, thirdPage);
+        QFETCH(ScreenName, resultScreen);
+        QFETCH(QString, total);
+        GameFixture game;
+        game.start();
+        game.page(thirdPage).Text1->setText(total);
+        QCOMPARE(game.result(resultScreen).Label10->text(), total);
+        QCOMPARE(game.sound.fileNamesPlayed(), (QStringList {QStringLiteral("theme.wav"), QStringLiteral("good.wav")}));
+    }
+
+    // Each cue that cannot play warns, every time, before its procedure goes on: the theme before the title
+    // is on view, a result cue while page 3 still is, the farewell with nothing left on view.
+    void everyCueThatCannotPlayWarns()
     {
         GameFixture game;
         game.sound.playAll = false;
-        game.sound.playable = {QStringLiteral("theme.wav")};
+        QSignalSpy ended(&game.registry(), &ScreenRegistry::programEnded);
+        QStringList onView;
+        game.boxes.onShow = [&] {
+            onView.append(game.visibleScreens().join(QLatin1Char(',')) +
+                          (ended.isEmpty() ? QString() : QStringLiteral(" (ended)")));
+        };
         game.start();
         game.openLevel(Level::Hard);
-        QStringList onView;
-        game.boxes.onShow = [&] { onView = game.visibleScreens(); };
         game.playLevel(Level::Hard, 12);
-        QCOMPARE(game.boxes.shown.size(), 1u);
-        QCOMPARE(onView, QStringList {QStringLiteral("Hard3")});
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("HardAbout")});
-        QCOMPARE(game.result(ScreenName::HardAbout).Label1->text(),
-                 QStringLiteral("You got 12 out of 18."));
+        QCOMPARE(game.result(ScreenName::HardAbout).Label1->text(), QStringLiteral("You got 12 out of 18."));
+        game.click(ScreenName::HardAbout, QStringLiteral("Command4"));
+        QCOMPARE(onView, (QStringList {QString(), QStringLiteral("Hard3"), QString()}));
+        for (const ShownBox &box : game.boxes.shown) {
+            QCOMPARE(box.prompt, musicWarning);
+            QCOMPARE(box.style, MessageStyle::OkOnly);
+            QCOMPARE(box.title, QStringLiteral("Pelmaroos"));
+        }
+        QCOMPARE(ended.count(), 1);
     }
 
     void theGameLeadsOnFromLevelToLevelAndEveryArrivalLoadsAfresh()
@@ -206,7 +227,6 @@ private slots:
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Medium1")});
 
         game.playLevel(Level::Medium, 10);
-        QCOMPARE(game.screen(ScreenName::MediumAbout).window().focusWidget()->objectName(), QStringLiteral("Command2"));
         game.click(ScreenName::MediumAbout, QStringLiteral("Command1"));
         game.playLevel(Level::Hard, 3);
         game.click(ScreenName::HardAbout, QStringLiteral("Command3"));
@@ -225,49 +245,89 @@ private slots:
         QCOMPARE(easyAboutLoads, 2);
     }
 
-    // All seventeen Quit and Exit buttons, and a window's frame: every screen closes, none loads on the way
-    // out, and the farewell starts with nothing loaded.
-    void everyWayOutEndsTheGame_data()
+    // Every button and arrow of every screen, and a window's frame: what each shows, hides and unloads, in
+    // its order, and the cue it starts (the pages are left unanswered). A Quit or Exit ends the game with
+    // nothing loaded, none loading on the way out, and the farewell starting when nothing is.
+    void everyClickGoesWhereDesigned_data()
     {
         QTest::addColumn<ScreenName>("screen");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("PreMain Quit") << ScreenName::PreMain << QStringLiteral("Command1");
-        QTest::newRow("Main Exit") << ScreenName::Main << QStringLiteral("cmdExit");
-        for (const screens::QuestionPage &page : screens::questionPages)
-            QTest::addRow("%s Quit", qPrintable(formName(page.page)))
-                << page.page << QString::fromLatin1(page.exitButton);
-        for (const char *button : {"Command2", "Command3"}) {
-            QTest::addRow("EasyAbout %s", button) << ScreenName::EasyAbout << button;
-            QTest::addRow("MediumAbout %s", button) << ScreenName::MediumAbout << button;
-        }
-        QTest::newRow("HardAbout Command4") << ScreenName::HardAbout << QStringLiteral("Command4");
-        QTest::newRow("HardAbout Command5") << ScreenName::HardAbout << QStringLiteral("Command5");
-        QTest::newRow("Medium2 frame") << ScreenName::Medium2 << QString();
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("cue");
+        using enum ScreenName;
+        auto add = [](ScreenName screen, const char *control, const QString &steps, const char *cue = "") {
+            QTest::addRow("%s %s", qPrintable(formName(screen)), *control ? control : "frame")
+                << screen << QString::fromLatin1(control) << steps << QString::fromLatin1(cue);
+        };
+        add(PreMain, "cmdContinue", QStringLiteral("show Main, unload PreMain"));
+        add(Main, "cmdEasy", QStringLiteral("show Easy1, unload Main"));
+        add(Main, "cmdMedium", QStringLiteral("show Medium1, unload Main"));
+        add(Main, "cmdHard", QStringLiteral("show Hard1, unload Main"));
+        add(Main, "cmdHelp", QString());
+        add(Easy1, "Image9", QStringLiteral("show Easy2, hide Easy1"));
+        add(Easy1, "Image8", QStringLiteral("show Main, unload Easy1"));
+        add(Easy2, "Image10", QStringLiteral("hide Easy2, show Easy3"));
+        add(Easy2, "Image11", QStringLiteral("hide Easy2, show Easy1"));
+        add(Easy3, "Image9", QStringLiteral("hide Easy3, show EasyAbout"), "bad.wav");
+        add(Easy3, "Image8", QStringLiteral("hide Easy3, show Easy2"));
+        add(Medium1, "Image10", QStringLiteral("show Medium2, hide Medium1"));
+        add(Medium1, "Image11", QStringLiteral("unload Medium1, show Main"));
+        add(Medium2, "Image10", QStringLiteral("show Medium3, hide Medium2"));
+        add(Medium2, "Image11", QStringLiteral("hide Medium2, show Medium1"));
+        add(Medium3, "Image10", QStringLiteral("hide Medium3, show MediumAbout"), "haha.wav");
+        add(Medium3, "Image11", QStringLiteral("hide Medium3, show Medium2"));
+        add(Hard1, "Image10", QStringLiteral("show Hard2, hide Hard1"));
+        add(Hard1, "Image11", QStringLiteral("unload Hard1, show Main"));
+        add(Hard2, "Image10", QStringLiteral("show Hard3, hide Hard2"));
+        add(Hard2, "Image11", QStringLiteral("hide Hard2, show Hard1"));
+        add(Hard3, "Image10", QStringLiteral("hide Hard3, show HardAbout"), "stupid.wav");
+        add(Hard3, "Image11", QStringLiteral("hide Hard3, show Hard2"));
+        add(EasyAbout, "Command1", QStringLiteral("unload EasyAbout, show Medium1"));
+        add(MediumAbout, "Command1", QStringLiteral("unload MediumAbout, show Hard1"));
+        add(HardAbout, "Command3", QStringLiteral("unload HardAbout, show Main"));
+        const std::pair<ScreenName, const char *> waysOut[] = {
+            {PreMain, "Command1"}, {Main, "cmdExit"}, {Easy1, "Command2"}, {Easy2, "Command2"}, {Easy3, "Command3"},
+            {Medium1, "Command2"}, {Medium2, "Command2"}, {Medium3, "Command3"}, {Hard1, "Command2"},
+            {Hard2, "Command2"}, {Hard3, "Command3"}, {EasyAbout, "Command2"}, {EasyAbout, "Command3"},
+            {MediumAbout, "Command2"}, {MediumAbout, "Command3"}, {HardAbout, "Command4"}, {HardAbout, "Command5"},
+            {Medium2, ""},
+        };
+        for (auto [screen, control] : waysOut)
+            add(screen, control, QStringLiteral("unload ") + formName(screen), "doh.wav");
     }
 
-    void everyWayOutEndsTheGame()
+    void everyClickGoesWhereDesigned()
     {
         QFETCH(ScreenName, screen);
-        QFETCH(QString, button);
+        QFETCH(QString, control);
+        QFETCH(QString, steps);
+        QFETCH(QString, cue);
         GameFixture game;
         game.start();
         game.goTo(screen);
         const qsizetype cuesBefore = game.sound.played.size();
         QSignalSpy loads(&game.registry(), &ScreenRegistry::screenLoaded);
         QSignalSpy ended(&game.registry(), &ScreenRegistry::programEnded);
-        bool anythingLoadedAtFarewell = true;
-        game.sound.onPlay = [&](const QString &) { anythingLoadedAtFarewell = game.registry().anyLoaded(); };
-        if (button.isEmpty()) {
+        bool anythingLoadedAtCue = true;
+        game.sound.onPlay = [&](const QString &) { anythingLoadedAtCue = game.registry().anyLoaded(); };
+        ShowHideRecorder recorder(game);
+        qApp->installEventFilter(&recorder);
+        if (control.isEmpty()) {
             QCloseEvent close;
             QApplication::sendEvent(&game.screen(screen).window(), &close);
         } else {
-            game.click(screen, button);
+            game.click(screen, control);
         }
-        QVERIFY(game.loadedScreens().isEmpty());
-        QCOMPARE(loads.count(), 0);
-        QCOMPARE(game.sound.fileNamesPlayed().mid(cuesBefore), QStringList {QStringLiteral("doh.wav")});
-        QVERIFY(!anythingLoadedAtFarewell);
-        QCOMPARE(ended.count(), 1);
+        qApp->removeEventFilter(&recorder);
+        QCOMPARE(recorder.events.join(QStringLiteral(", ")), steps);
+        QCOMPARE(game.sound.fileNamesPlayed().mid(cuesBefore).join(QLatin1Char(',')), cue);
+        const bool endsTheGame = cue == QStringLiteral("doh.wav");
+        QCOMPARE(ended.count(), endsTheGame ? 1 : 0);
+        if (endsTheGame) {
+            QVERIFY(game.loadedScreens().isEmpty());
+            QCOMPARE(loads.count(), 0);
+            QVERIFY(!anythingLoadedAtCue);
+        }
     }
 
     // Every row of every screen: loading a screen binds its clicks, and stops the program on a row whose
@@ -307,26 +367,6 @@ private slots:
                                        "zzzExtra"}));
     }
 
-    void aFarewellThatCannotPlayWarnsWithNothingOnViewAndTheProgramEndsAfter()
-    {
-        GameFixture game;
-        game.sound.playAll = false;
-        game.sound.playable = {QStringLiteral("theme.wav")};
-        game.start();
-        QSignalSpy ended(&game.registry(), &ScreenRegistry::programEnded);
-        QStringList onViewDuringWarning {QStringLiteral("not shown")};
-        qsizetype endedDuringWarning = -1;
-        game.boxes.onShow = [&] {
-            onViewDuringWarning = game.visibleScreens();
-            endedDuringWarning = ended.count();
-        };
-        game.click(ScreenName::PreMain, QStringLiteral("Command1"));
-        QCOMPARE(game.boxes.shown.size(), 1u);
-        QCOMPARE(game.boxes.shown[0].prompt, musicWarning);
-        QCOMPARE(onViewDuringWarning, QStringList());
-        QCOMPARE(endedDuringWarning, 0);
-        QCOMPARE(ended.count(), 1);
-    }
 };
 
 QTEST_MAIN(GameFlowTest)

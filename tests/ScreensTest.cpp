@@ -99,6 +99,12 @@ std::vector<Stop> tour()
                              }});
         }
     }
+    // No picture revealed: the plain background, and the score line that a revealed picture would cover.
+    stops.push_back({QStringLiteral("medium-result-none"), [](GameFixture &game) {
+                         game.page(ScreenName::Medium3).Text1->setText(QStringLiteral("14"));
+                         game.screen(ScreenName::MediumAbout).show();
+                         return &game.screen(ScreenName::MediumAbout).window();
+                     }});
     return stops;
 }
 
@@ -212,6 +218,76 @@ private slots:
                                                                    Qt::TextWordWrap, label->text());
             QVERIFY2(needed.height() <= lines * lineHeight + 1, qPrintable(label->text()));
         }
+    }
+
+    // Tab from the focus a screen comes up with visits its stops in the designed order and comes back to it:
+    // a frame's options are one stop, labels, pictures and hidden controls none.
+    void tabVisitsEveryScreenInItsDesignedOrder_data()
+    {
+        QTest::addColumn<ScreenName>("name");
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("PreMain") << ScreenName::PreMain << QStringList {"cmdContinue", "Command1"};
+        QTest::newRow("Main") << ScreenName::Main << QStringList {"cmdEasy", "cmdMedium", "cmdHard", "cmdExit", "cmdHelp"};
+        for (const screens::QuestionPage &page : screens::questionPages) {
+            // Only Easy1's and Easy3's frames are visited from the bottom right up.
+            const bool backwards = page.page == ScreenName::Easy1 || page.page == ScreenName::Easy3;
+            QStringList stops;
+            for (int frame = 0; frame < 6; ++frame)
+                stops.append(QStringLiteral("Frame1(%1)").arg(backwards ? 5 - frame : frame));
+            stops.append(QLatin1String(page.number == 3 ? "Command3" : "Command2"));
+            QTest::newRow(qPrintable(formName(page.page))) << page.page << stops;
+        }
+        QTest::newRow("EasyAbout") << ScreenName::EasyAbout << QStringList {"Command1", "Command2", "Command3"};
+        QTest::newRow("MediumAbout") << ScreenName::MediumAbout << QStringList {"Command2", "Command1", "Command3"};
+        QTest::newRow("HardAbout") << ScreenName::HardAbout << QStringList {"Command3", "Command4", "Command5"};
+    }
+
+    void tabVisitsEveryScreenInItsDesignedOrder()
+    {
+        QFETCH(ScreenName, name);
+        QFETCH(QStringList, stops);
+        GameFixture game;
+        game.start();
+        game.goTo(name);
+        ScreenWindow &window = game.screen(name).window();
+        QWidget *const first = window.focusWidget();
+        QVERIFY(first);
+        QStringList visited;
+        QWidget *widget = first;
+        do {
+            if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window))
+                visited.append(widget->parentWidget() == &window ? widget->objectName()
+                                                                 : widget->parentWidget()->objectName());
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(visited, stops);
+    }
+
+    // The window captions, word for word; a result screen's is its score line's (GameFlowTest).
+    void everyCaptionIsAsDesigned_data()
+    {
+        QTest::addColumn<ScreenName>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("PreMain") << ScreenName::PreMain << QStringLiteral("Ardo's Pelmaroos Trivia!!!");
+        QTest::newRow("Main") << ScreenName::Main << QStringLiteral("The Pelmaroos Trivia!");
+        const char *levels[] = {"EASY", "MEDIUM", "HARD"};
+        for (int level = 0; level < 3; ++level) {
+            for (int number = 1; number <= 3; ++number) {
+                const auto page = ScreenName(int(ScreenName::Easy1) + 3 * level + number - 1);
+                QTest::newRow(qPrintable(formName(page)))
+                    << page << QStringLiteral("Pelmaroos Trivia - Page %1 (%2)").arg(number).arg(QLatin1String(levels[level]));
+            }
+        }
+        QTest::newRow("zzzExtra") << ScreenName::zzzExtra << QStringLiteral("zzzExtra");
+    }
+
+    void everyCaptionIsAsDesigned()
+    {
+        QFETCH(ScreenName, name);
+        QFETCH(QString, caption);
+        GameFixture game;
+        game.start();
+        QCOMPARE(game.screen(name).caption(), caption);
     }
 
     // Faces are flat, so a pressed button must show itself by its colour.

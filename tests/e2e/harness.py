@@ -4,6 +4,7 @@
 started from elsewhere, xdotool clicks at the screens' twips, the cues as a sound server of the
 test's own played them, and an accessibility bus of the test's own."""
 
+import functools
 import importlib
 import importlib.util
 import json
@@ -28,34 +29,49 @@ SCREEN_SIZE = (1280, 1024)
 CUES = tuple((Path(__file__).resolve().parents[2] / "sounds" / "cues.txt").read_text().split())
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
 
-# The game's own layouts and keys (harness/LayoutDump.cpp): captions, control rectangles in twips from a
-# window's top left, and each question page's arrows and answer key.
-LAYOUT = json.loads(subprocess.run([os.environ["PELMAROOS_LAYOUT_DUMP"]], capture_output=True, check=True).stdout)
+@functools.cache
+def layout():
+    """The game's own layouts and keys (harness/LayoutDump.cpp): captions, control rectangles in twips from a
+    window's top left, and each question page's arrows and answer key. Read when a test first needs them, so
+    that the harness imports without a built game."""
+    return json.loads(subprocess.run([os.environ["PELMAROOS_LAYOUT_DUMP"]], capture_output=True, check=True).stdout)
 
 
 def caption(screen):
-    return LAYOUT["screens"][screen]["caption"]
+    return layout()["screens"][screen]["caption"]
 
 
 def control(screen, name):
-    return tuple(LAYOUT["screens"][screen]["controls"][name])
+    return tuple(layout()["screens"][screen]["controls"][name])
 
 
-TITLE = caption("PreMain")
-MENU = caption("Main")
-CONTINUE = control("PreMain", "cmdContinue")
-LEVEL_BUTTONS = {level: control("Main", f"cmd{level}") for level in ("Easy", "Medium", "Hard")}
-HELP = control("Main", "cmdHelp")
-EXIT = control("Main", "cmdExit")
-RESULT_GO_ON = {level: control(f"{level}About", name) for level, name in
-                (("Easy", "Command1"), ("Medium", "Command1"), ("Hard", "Command3"))}
-RESULT_QUIT = {level: control(f"{level}About", name) for level, name in
-               (("Easy", "Command2"), ("Medium", "Command2"), ("Hard", "Command4"))}
-ANSWER_KEYS = {page: tuple(facts["key"]) for page, facts in LAYOUT["pages"].items()}
+# Names the tests import, each read from the layouts on first use.
+FROM_LAYOUT = {
+    "TITLE": lambda: caption("PreMain"),
+    "MENU": lambda: caption("Main"),
+    "CONTINUE": lambda: control("PreMain", "cmdContinue"),
+    "LEVEL_BUTTONS": lambda: {level: control("Main", f"cmd{level}") for level in ("Easy", "Medium", "Hard")},
+    "HELP": lambda: control("Main", "cmdHelp"),
+    "EXIT": lambda: control("Main", "cmdExit"),
+    "RESULT_GO_ON": lambda: {level: control(f"{level}About", name) for level, name in
+                             (("Easy", "Command1"), ("Medium", "Command1"), ("Hard", "Command3"))},
+    "RESULT_QUIT": lambda: {level: control(f"{level}About", name) for level, name in
+                            (("Easy", "Command2"), ("Medium", "Command2"), ("Hard", "Command4"))},
+}
+
+
+def __getattr__(name):
+    if name in FROM_LAYOUT:
+        return FROM_LAYOUT[name]()
+    raise AttributeError(f"module {__name__!r} has no attribute {name!r}")
 
 
 def forward_arrow(page):
-    return control(page, LAYOUT["pages"][page]["forward"])
+    return control(page, layout()["pages"][page]["forward"])
+
+
+def answer_key(page):
+    return tuple(layout()["pages"][page]["key"])
 
 
 class Failure(Exception):
@@ -124,7 +140,7 @@ class XServer:
             # server took the number first. Without -noreset it would reset whenever its last client left, and
             # drop the clients connecting meanwhile: xdotool comes and goes while the game starts.
             ready, write_end = os.pipe()
-            process = subprocess.Popen(
+            process = spawn(
                 ["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
                  "-screen", "0", f"{SCREEN_SIZE[0]}x{SCREEN_SIZE[1]}x24"],
                 pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -147,15 +163,29 @@ def readable(stream, timeout):
         return bool(selector.select(timeout))
 
 
+def spawn(command, **options):
+    """Starts a program in a process group of its own, so that stop() ends whatever it starts too."""
+    return subprocess.Popen(command, start_new_session=True, **options)
+
+
 def stop(process, timeout=5):
-    if process is None or process.poll() is not None:
+    """Asks a spawned program to end, then kills what is left of its process group."""
+    if process is None:
         return
-    process.send_signal(signal.SIGTERM)
+    signal_group(process, signal.SIGTERM)
     try:
         process.wait(timeout)
     except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+        pass
+    signal_group(process, signal.SIGKILL)
+    process.wait()
+
+
+def signal_group(process, number):
+    try:
+        os.killpg(process.pid, number)
+    except ProcessLookupError:  # the group has ended
+        pass
 
 
 class WindowManager:
@@ -163,14 +193,14 @@ class WindowManager:
     watch on the framed windows from before they come on view."""
 
     def __enter__(self):
-        self.process = subprocess.Popen(["openbox", "--sm-disable"], env=display_env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = spawn(["openbox", "--sm-disable"], env=display_env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         poll("openbox to manage the screen", lambda: subprocess.run(
             ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0)
         # xev reports each window made, moved, shown and hidden on the screen: a frame, once there is one.
         self.events = tempfile.TemporaryFile("w+")
-        self.watch = subprocess.Popen(["xev", "-root", "-event", "substructure", "-event", "property"],
-                                      env=display_env, stdout=self.events, stderr=subprocess.DEVNULL)
+        self.watch = spawn(["xev", "-root", "-event", "substructure", "-event", "property"],
+                           env=display_env, stdout=self.events, stderr=subprocess.DEVNULL)
         poll("the watch on the windows", lambda: run("xprop", "-root", "-f", "_PELMAROOS_WATCH", "8s", "-set",
                                                      "_PELMAROOS_WATCH", "on") == "" and "_PELMAROOS_WATCH" in self.watched())
         return self
@@ -297,7 +327,7 @@ def answer(window, page, right_questions, unanswered=()):
     """Answers the page's questions: the right option on those named, a wrong one elsewhere, none on those
     left unanswered. Each click lands on an option's round button."""
     points = []
-    for question, right in enumerate(ANSWER_KEYS[page]):
+    for question, right in enumerate(answer_key(page)):
         if question not in unanswered:
             option = right if question in right_questions else wrong_option(right)
             left, top, _, height = control(page, f"Option{option}({question})")
@@ -352,8 +382,8 @@ class Game:
         self.env.update(self.extra_env)
         self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
         with open(self.log, "wb") as log:
-            self.process = subprocess.Popen(self.command, cwd=self.working_directory, env=self.env,
-                                            stdout=log, stderr=subprocess.STDOUT)
+            self.process = spawn(self.command, cwd=self.working_directory, env=self.env,
+                                 stdout=log, stderr=subprocess.STDOUT)
         return self
 
     def __exit__(self, *exc):
@@ -391,6 +421,9 @@ def main(scenarios):
     """Runs the scenario named by argv[1] with the program at argv[2] in a fresh temporary folder."""
     name, program = sys.argv[1], sys.argv[2]
     scenario = scenarios[name]
+    # Killed, the test still stops what it started on its way out.
+    for number in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(number, lambda number, frame: sys.exit(128 + number))
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="pelmaroos-e2e-") as workspace:
         try:
@@ -442,7 +475,7 @@ class SoundServer:
     def __enter__(self):
         (self.folder / "runtime").mkdir(mode=0o700, exist_ok=True)
         with open(self.folder / "server.log", "ab") as log:
-            self.process = subprocess.Popen(
+            self.process = spawn(
                 ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
                  "--disallow-module-loading", "-L", f"module-null-sink sink_name=capture rate={RATE} channels=1",
                  "-L", "module-native-protocol-unix"], env=self.env, stdout=log, stderr=log)
@@ -462,7 +495,7 @@ class Recording:
 
     def __enter__(self):
         with open(self.path, "wb") as raw:
-            self.process = subprocess.Popen(
+            self.process = spawn(
                 ["parec", "-d", "capture.monitor", "--format=s16le", f"--rate={RATE}", "--channels=1",
                  "--latency-msec=20", "--raw"], env=self.server.env, stdout=raw, stderr=subprocess.DEVNULL)
         # The sink sends nothing for a while after a first client connects: the recording starts when it does.
@@ -533,13 +566,13 @@ class AccessibilityBus:
         self.env.update(XDG_RUNTIME_DIR=str(folder), HOME=str(folder))
 
     def __enter__(self):
-        self.processes = [subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], env=self.env,
-                                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)]
+        self.processes = [spawn(["dbus-daemon", "--session", "--nofork", "--print-address"], env=self.env,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)]
         check(readable(self.processes[0].stdout, timeout=20), "the session bus did not start")
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = \
             self.processes[0].stdout.readline().strip()
-        self.processes.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=self.env,
-                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.processes.append(spawn([BUS_LAUNCHER, "--launch-immediately"], env=self.env,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         poll("the accessibility bus", lambda: "true" in subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
              "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"], env=self.env, capture_output=True,

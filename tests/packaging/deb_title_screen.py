@@ -18,7 +18,7 @@ from pathlib import Path
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "e2e"))
 from harness import (  # noqa: E402
-    TITLE, Failure, XServer, check, click, control, display_env, require_tools, run, stop, visible_windows,
+    TITLE, Failure, XServer, check, click, control, display_env, require_tools, run, spawn, stop, visible_windows,
     wait_window,
 )
 
@@ -27,7 +27,7 @@ WARNING = "Pelmaroos"
 
 def start(launcher, folder):
     env = dict(display_env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
-    return subprocess.Popen([str(launcher)], cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return spawn([str(launcher)], cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def first_window(game):
