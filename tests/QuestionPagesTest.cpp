@@ -5,6 +5,7 @@
 #include "shell/OptionButton.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QRegularExpression>
 
 #include <set>
@@ -148,8 +149,11 @@ private slots:
         game.goTo(page);
         const QStringList loaded = game.loadedScreens();
         ScreenWindow &window = game.screen(page).window();
+        // Easy1's and Easy3's arrow captions are Label7 and Label8, the other pages' Label10 and Label9.
         const bool sevenAndEight = page == ScreenName::Easy1 || page == ScreenName::Easy3;
-        for (const char *name : {sevenAndEight ? "Label7" : "Label10", sevenAndEight ? "Label8" : "Label9", "Label11", "Label12"}) {
+        const char *labels[] = {sevenAndEight ? "Label7" : "Label10", sevenAndEight ? "Label8" : "Label9", "Label11",
+                                "Label12"};
+        for (const char *name : labels) {
             const auto *label = window.findChild<QLabel *>(QLatin1String(name));
             QVERIFY2(label && label->isVisible(), name);
             // Whatever lies on top where the player clicks takes the click.
