@@ -104,7 +104,6 @@ private slots:
         game.forward(ScreenName::Medium2);
         game.back(ScreenName::Medium3);
         game.back(ScreenName::Medium2);
-        QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Medium1")});
         QCOMPARE(game.game.questionPages().ScorePage(ScreenName::Medium1), 6);
         game.choose(ScreenName::Medium1, 4, harness::wrongOption(ScreenName::Medium1, 4));
         game.forward(ScreenName::Medium1);
@@ -127,7 +126,6 @@ private slots:
         game.back(ScreenName::Easy2);
         game.back(ScreenName::Easy1);
 
-        QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("Main")});
         QCOMPARE(game.loadedScreens(), (QStringList {"Main", "Easy2", "Easy3"}));
         game.click(ScreenName::Main, QStringLiteral("cmdEasy"));
         QCOMPARE(game.game.questionPages().ScorePage(ScreenName::Easy1), 0);
