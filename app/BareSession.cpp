@@ -51,8 +51,8 @@ std::string busOfDisplay(xcb_connection_t *display)
     const xcb_atom_t property = existingAtom(display, "_DBUS_SESSION_BUS_ADDRESS");
     if (selection == XCB_ATOM_NONE || property == XCB_ATOM_NONE)
         return {};
-    const auto owner = owned(xcb_get_selection_owner_reply(display, xcb_get_selection_owner(display, selection),
-                                                           nullptr));
+    const auto owner =
+        owned(xcb_get_selection_owner_reply(display, xcb_get_selection_owner(display, selection), nullptr));
     if (!owner || owner->owner == XCB_WINDOW_NONE)
         return {};
     const auto address = owned(xcb_get_property_reply(
@@ -69,8 +69,8 @@ QtMessageHandler toolkitMessages = nullptr;
 // both are this guard at work, and nothing a player should read.
 void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
-        || message.startsWith(QLatin1String("QStandardPaths: error creating runtime directory")))
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+        message.startsWith(QLatin1String("QStandardPaths: error creating runtime directory")))
         return;
     toolkitMessages(type, context, message);
 }
@@ -87,8 +87,8 @@ void settleBareSession(xcb_connection_t *display)
     }
     // Without a bus address libdbus takes the bus in the runtime folder, if there is one, or else starts a bus.
     // An address that names no bus connects to none.
-    if (isSet("DBUS_SESSION_BUS_ADDRESS")
-        || (isSet("XDG_RUNTIME_DIR") && std::filesystem::exists(std::string(std::getenv("XDG_RUNTIME_DIR")) + "/bus")))
+    if (isSet("DBUS_SESSION_BUS_ADDRESS") ||
+        (isSet("XDG_RUNTIME_DIR") && std::filesystem::exists(std::string(std::getenv("XDG_RUNTIME_DIR")) + "/bus")))
         return;
     const std::string address = busOfDisplay(display);
     setenv("DBUS_SESSION_BUS_ADDRESS", address.empty() ? "disabled:" : address.c_str(), 1);

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 // Timings taken inside one process: starting a cue, turning a page, playing a level, opening the device.
 #include "harness/GamePlayer.h"
+#include "harness/WaveFile.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
 #include "shell/SoundModule.h"
-#include "harness/WaveFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

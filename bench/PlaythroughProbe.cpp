@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The game started by the program's own start-up, played through every level from its first paint on;
 // reports the peak memory.
-#include "harness/GamePlayer.h"
 #include "ProbeClock.h"
 #include "app/Program.h"
+#include "harness/GamePlayer.h"
 
 #include <QCoreApplication>
 

@@ -51,9 +51,9 @@ int main()
             {QStringLiteral("key"), key},
         };
     }
-    const QByteArray json = QJsonDocument(QJsonObject {{QStringLiteral("screens"), screens},
-                                                       {QStringLiteral("pages"), pages}})
-                                .toJson(QJsonDocument::Compact);
+    const QByteArray json =
+        QJsonDocument(QJsonObject {{QStringLiteral("screens"), screens}, {QStringLiteral("pages"), pages}})
+            .toJson(QJsonDocument::Compact);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     return 0;
 }

@@ -23,8 +23,8 @@ QByteArray waveBytes(const std::vector<qint16> &samples, int rate, int channels)
 {
     const auto dataSize = quint32(samples.size() * 2);
     QByteArray bytes = "RIFF" + le32(36 + dataSize) + "WAVEfmt " + le32(16) + le16(1) + le16(quint16(channels)) +
-        le32(quint32(rate)) + le32(quint32(rate * channels * 2)) + le16(quint16(channels * 2)) + le16(16) + "data" +
-        le32(dataSize);
+                       le32(quint32(rate)) + le32(quint32(rate * channels * 2)) + le16(quint16(channels * 2)) +
+                       le16(16) + "data" + le32(dataSize);
     for (qint16 sample : samples)
         bytes += le16(quint16(sample));
     return bytes;

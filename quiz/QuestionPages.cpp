@@ -141,9 +141,15 @@ void quit(Page &page)
 
 QuestionPages::QuestionPages(shell::Runtime &runtime)
     : m_pages {{
-          {runtime, ScreenName::Easy1},   {runtime, ScreenName::Easy2},   {runtime, ScreenName::Easy3},
-          {runtime, ScreenName::Medium1}, {runtime, ScreenName::Medium2}, {runtime, ScreenName::Medium3},
-          {runtime, ScreenName::Hard1},   {runtime, ScreenName::Hard2},   {runtime, ScreenName::Hard3},
+          {runtime, ScreenName::Easy1},
+          {runtime, ScreenName::Easy2},
+          {runtime, ScreenName::Easy3},
+          {runtime, ScreenName::Medium1},
+          {runtime, ScreenName::Medium2},
+          {runtime, ScreenName::Medium3},
+          {runtime, ScreenName::Hard1},
+          {runtime, ScreenName::Hard2},
+          {runtime, ScreenName::Hard3},
       }}
 {
 }
@@ -153,13 +159,13 @@ shell::ScreenBehaviour QuestionPages::behaviour(ScreenName name)
     const PageMoves &moves = movesOf(name);
     const int number = screens::questionPage(name).number;
     return shell::bindProcedures<QuestionPageView>(
-        page(name), {.load = {moves.loadProcedure, loadPage},
-                     .clicks = {
-                         {moves.back.procedure, &QuestionPageView::backArrow, number == 1 ? mainPage : previousPage},
-                         {moves.forward.procedure, &QuestionPageView::forwardArrow,
-                          number == 3 ? submitLevel : nextPage},
-                         {moves.quitProcedure, &QuestionPageView::exitButton, quit},
-                     }});
+        page(name),
+        {.load = {moves.loadProcedure, loadPage},
+         .clicks = {
+             {moves.back.procedure, &QuestionPageView::backArrow, number == 1 ? mainPage : previousPage},
+             {moves.forward.procedure, &QuestionPageView::forwardArrow, number == 3 ? submitLevel : nextPage},
+             {moves.quitProcedure, &QuestionPageView::exitButton, quit},
+         }});
 }
 
 const AnswerMatrix &QuestionPages::answerMatrix(ScreenName name) const

@@ -21,15 +21,33 @@ const std::array<ResultScreen, 3> &resultScreens()
 {
     namespace cues = shell::cues;
     static const std::array<ResultScreen, 3> table = {{
-        {ScreenName::EasyAbout, ScreenName::Easy3, "EasyAbout_Form_Load", "EasyAbout_Command1_Click",
-         {"EasyAbout_Command2_Click", "EasyAbout_Command3_Click"}, ScreenName::Medium1,
-         QStringLiteral("Your Score On The Easy Level: "), cues::bad, cues::wow},
-        {ScreenName::MediumAbout, ScreenName::Medium3, "MediumAbout_Form_Load", "MediumAbout_Command1_Click",
-         {"MediumAbout_Command2_Click", "MediumAbout_Command3_Click"}, ScreenName::Hard1,
-         QStringLiteral("Your Score On The Medium Level: "), cues::haha, cues::excellent},
-        {ScreenName::HardAbout, ScreenName::Hard3, "HardAbout_Form_Load", "HardAbout_Command3_Click",
-         {"HardAbout_Command4_Click", "HardAbout_Command5_Click"}, ScreenName::Main,
-         QStringLiteral("Your Score On The Hard Level: "), cues::stupid, cues::brilliant},
+        {ScreenName::EasyAbout,
+         ScreenName::Easy3,
+         "EasyAbout_Form_Load",
+         "EasyAbout_Command1_Click",
+         {"EasyAbout_Command2_Click", "EasyAbout_Command3_Click"},
+         ScreenName::Medium1,
+         QStringLiteral("Your Score On The Easy Level: "),
+         cues::bad,
+         cues::wow},
+        {ScreenName::MediumAbout,
+         ScreenName::Medium3,
+         "MediumAbout_Form_Load",
+         "MediumAbout_Command1_Click",
+         {"MediumAbout_Command2_Click", "MediumAbout_Command3_Click"},
+         ScreenName::Hard1,
+         QStringLiteral("Your Score On The Medium Level: "),
+         cues::haha,
+         cues::excellent},
+        {ScreenName::HardAbout,
+         ScreenName::Hard3,
+         "HardAbout_Form_Load",
+         "HardAbout_Command3_Click",
+         {"HardAbout_Command4_Click", "HardAbout_Command5_Click"},
+         ScreenName::Main,
+         QStringLiteral("Your Score On The Hard Level: "),
+         cues::stupid,
+         cues::brilliant},
     }};
     return table;
 }
@@ -82,12 +100,13 @@ shell::ScreenBehaviour ResultScreens::behaviour(ScreenName screen)
     const auto found = std::ranges::find(m_screens, screen, [](const Bound &bound) { return bound.row.screen; });
     Q_ASSERT(found != m_screens.end());
     const ResultScreen &row = found->row;
-    return shell::bindProcedures<ResultScreenView>(*found, {.load = {row.loadProcedure, loadResultScreen},
-                                                            .clicks = {
-                                                                {row.goOnProcedure, &ResultScreenView::goOn, goOn},
-                                                                {row.quitProcedures[0], &ResultScreenView::largeQuit, quit},
-                                                                {row.quitProcedures[1], &ResultScreenView::smallQuit, quit},
-                                                            }});
+    return shell::bindProcedures<ResultScreenView>(*found,
+                                                   {.load = {row.loadProcedure, loadResultScreen},
+                                                    .clicks = {
+                                                        {row.goOnProcedure, &ResultScreenView::goOn, goOn},
+                                                        {row.quitProcedures[0], &ResultScreenView::largeQuit, quit},
+                                                        {row.quitProcedures[1], &ResultScreenView::smallQuit, quit},
+                                                    }});
 }
 
 } // namespace pelmaroos::results

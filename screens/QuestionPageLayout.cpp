@@ -149,8 +149,9 @@ FormDescription questionPageLayout(ScreenName name)
         const std::vector<IconSpot> spots = iconSpots(quirk, slot);
         for (std::size_t spot = 0; spot < spots.size(); ++spot) {
             const int icon = iconNumber(pageIndex, slot, int(spot));
-            controls.push_back(image(QStringLiteral("Image%1").arg(nextImage++), {spots[spot].left, spots[spot].top, 480, 480},
-                                     pictures::questionIcon(icon), pictures::questionIconName(icon), frame));
+            controls.push_back(image(QStringLiteral("Image%1").arg(nextImage++),
+                                     {spots[spot].left, spots[spot].top, 480, 480}, pictures::questionIcon(icon),
+                                     pictures::questionIconName(icon), frame));
         }
         // The choices stop short of the question's picture.
         const int optionWidth = std::clamp(spots.front().left - optionLeft - 120, minOptionWidth, maxOptionWidth);

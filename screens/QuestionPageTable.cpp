@@ -191,7 +191,8 @@ const std::array<QuestionPage, 9> questionPages = {{
         .backCaptionLabel = "Label10", .forwardCaptionLabel = "Label9", .banner = "Image8",
         .scoreBox = {9000, 7200, 255, 285}, .framesBackwards = false,
         .pageLabelLeft = 4560, .pageLabelCaption = "Page ",
-        .quirks = {{{.slot = 1, .icons = {{{3000, 1200}, {3480, 1200}}}}, {.slot = 4, .optionHeights = {255, 315, 375}}}},
+        .quirks = {{{.slot = 1, .icons = {{{3000, 1200}, {3480, 1200}}}},
+                    {.slot = 4, .optionHeights = {255, 315, 375}}}},
         .questions = {{
             {"Who turns out to be the pie thief in 'The Great Pie Heist'?",
              {"Biscuit", "Duchess", "Grandpa Orvo"},

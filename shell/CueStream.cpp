@@ -118,8 +118,7 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
     if (!header || !header->format || header->samplesFirst || header->dataBytes == 0)
         return nullptr;
     const WaveFormat &format = *header->format;
-    if (format.channels == 0 || format.channels > mostChannels || format.rate < lowestRate ||
-        format.rate > highestRate)
+    if (format.channels == 0 || format.channels > mostChannels || format.rate < lowestRate || format.rate > highestRate)
         return nullptr;
 
     auto source = std::make_unique<Source>();
@@ -163,7 +162,9 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
 }
 
 CueStream::CueStream(const SdlAudio &sdl, SDL_AudioStream *converter, std::unique_ptr<Source> source)
-    : m_sdl(sdl), m_converter(converter), m_source(std::move(source))
+    : m_sdl(sdl)
+    , m_converter(converter)
+    , m_source(std::move(source))
 {
 }
 

@@ -119,9 +119,7 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
         widget = label;
         break;
     }
-    case ControlType::Image:
-        widget = new Picture(control.picture, parent);
-        break;
+    case ControlType::Image: widget = new Picture(control.picture, parent); break;
     case ControlType::Frame: {
         // A frame is opaque: what lies behind it on the screen does not show through.
         auto *frame = new QGroupBox(control.caption, parent);
@@ -129,9 +127,7 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
         widget = frame;
         break;
     }
-    case ControlType::OptionButton:
-        widget = new OptionButton(control.caption, parent);
-        break;
+    case ControlType::OptionButton: widget = new OptionButton(control.caption, parent); break;
     case ControlType::TextBox: {
         auto *textBox = new QLineEdit(parent);
         textBox->setText(control.caption);

@@ -67,28 +67,28 @@ struct ControlDescription {
     ControlType type = ControlType::Label;
     ControlId id;
     TwipsRect geometry;
-    QString caption;           // a button's, label's, frame's or option's text
-    QString picture;           // an image's resource path
-    QString accessibleName;    // what assistive tools read when no caption says it, as for a picture
-    std::optional<Font> font;  // the screen's font when not given
+    QString caption;          // a button's, label's, frame's or option's text
+    QString picture;          // an image's resource path
+    QString accessibleName;   // what assistive tools read when no caption says it, as for a picture
+    std::optional<Font> font; // the screen's font when not given
     std::optional<Colour> background;
     std::optional<Colour> foreground;
     bool visible = true;
-    int tabIndex = -1;         // windowed controls only
-    ControlId container;       // empty name: the screen itself
-    ViewSlot inView;           // its place in the screen's view, for the controls procedures touch
+    int tabIndex = -1;   // windowed controls only
+    ControlId container; // empty name: the screen itself
+    ViewSlot inView;     // its place in the screen's view, for the controls procedures touch
 };
 
 struct FormDescription {
     QString caption;
-    int width = 0;             // client area
+    int width = 0; // client area
     int height = 0;
     bool centred = true;
     Colour background = Colour::of(SystemColour::ButtonFace);
     QString icon;
     // Labels and images front to back; windowed controls always lie above them.
     std::vector<ControlDescription> controls;
-    std::any view;             // the screen's view, empty, for its controls to fill
+    std::any view; // the screen's view, empty, for its controls to fill
 };
 
 } // namespace pelmaroos::shell

@@ -79,8 +79,8 @@ std::optional<QMargins> frameBeforeShow(QWidget &window)
     do {
         if (const std::optional<QMargins> frame = extents(display, id, property)) {
             const qreal scale = window.devicePixelRatioF();
-            return QMargins(qRound(frame->left() / scale), qRound(frame->top() / scale),
-                            qRound(frame->right() / scale), qRound(frame->bottom() / scale));
+            return QMargins(qRound(frame->left() / scale), qRound(frame->top() / scale), qRound(frame->right() / scale),
+                            qRound(frame->bottom() / scale));
         }
         std::this_thread::sleep_for(2ms);
     } while (std::chrono::steady_clock::now() < deadline);

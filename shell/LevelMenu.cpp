@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "shell/LevelMenu.h"
 
-#include "shell/StartUpAndExit.h"
 #include "shell/MessageBox.h"
 #include "shell/Runtime.h"
 #include "shell/ScreenViews.h"
+#include "shell/StartUpAndExit.h"
 
 namespace pelmaroos::shell {
 
@@ -49,13 +49,14 @@ void Main_cmdExit_Click(Runtime &runtime)
 
 ScreenBehaviour levelMenuBehaviour(Runtime &runtime)
 {
-    return bindProcedures<LevelMenuView>(runtime, {.clicks = {
-        {"Main_cmdEasy_Click", &LevelMenuView::cmdEasy, Main_cmdEasy_Click},
-        {"Main_cmdMedium_Click", &LevelMenuView::cmdMedium, Main_cmdMedium_Click},
-        {"Main_cmdHard_Click", &LevelMenuView::cmdHard, Main_cmdHard_Click},
-        {"Main_cmdHelp_Click", &LevelMenuView::cmdHelp, Main_cmdHelp_Click},
-        {"Main_cmdExit_Click", &LevelMenuView::cmdExit, Main_cmdExit_Click},
-    }});
+    return bindProcedures<LevelMenuView>(runtime,
+                                         {.clicks = {
+                                              {"Main_cmdEasy_Click", &LevelMenuView::cmdEasy, Main_cmdEasy_Click},
+                                              {"Main_cmdMedium_Click", &LevelMenuView::cmdMedium, Main_cmdMedium_Click},
+                                              {"Main_cmdHard_Click", &LevelMenuView::cmdHard, Main_cmdHard_Click},
+                                              {"Main_cmdHelp_Click", &LevelMenuView::cmdHelp, Main_cmdHelp_Click},
+                                              {"Main_cmdExit_Click", &LevelMenuView::cmdExit, Main_cmdExit_Click},
+                                          }});
 }
 
 } // namespace pelmaroos::shell

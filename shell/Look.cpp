@@ -85,8 +85,8 @@ public:
             }
         } else {
             // A frame's line runs round it just below its caption.
-            const int caption = qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
-                                     option->fontMetrics.height());
+            const int caption =
+                qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
             outline = widget ? QRectF(widget->rect()) : outline;
             outline.setTop(outline.top() + caption + captionGap);
         }

@@ -16,8 +16,8 @@ void QtMessageBox::show(const QString &prompt, MessageStyle style, const QString
 std::unique_ptr<QMessageBox> QtMessageBox::build(const QString &prompt, MessageStyle style, const QString &title)
 {
     installWindowAccessibility();
-    auto box = std::make_unique<QMessageBox>(style == MessageStyle::Question ? QMessageBox::Question : QMessageBox::NoIcon,
-                                             title, prompt, QMessageBox::Ok);
+    auto box = std::make_unique<QMessageBox>(
+        style == MessageStyle::Question ? QMessageBox::Question : QMessageBox::NoIcon, title, prompt, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     // A screen reader reads the icon by what it shows.
     if (style == MessageStyle::Question) {

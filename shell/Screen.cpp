@@ -151,7 +151,8 @@ void Screen::connectClicks()
     for (const ClickProcedure &click : m_registry.behaviour(m_name).clicks) {
         // The name says which control the procedure is: a row bound to another control is a fault.
         QWidget *widget = click.control(m_form->view());
-        if (!widget || QLatin1String(click.name) != formName(m_name) + QLatin1Char('_') + widget->objectName() + QStringLiteral("_Click"))
+        if (!widget || QLatin1String(click.name) !=
+                           formName(m_name) + QLatin1Char('_') + widget->objectName() + QStringLiteral("_Click"))
             qFatal("%s is not bound to the control it names", click.name);
         auto run = [this, procedure = click.run] { m_registry.runProcedure(procedure); };
         if (auto *button = qobject_cast<QPushButton *>(widget))

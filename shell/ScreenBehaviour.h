@@ -41,7 +41,7 @@ struct Procedures {
     };
     struct Click {
         const char *name;
-        std::variant<QPushButton *View::*, Picture *View::*> control;
+        std::variant<QPushButton * View::*, Picture * View::*> control;
         Routine run;
     };
     Load load;

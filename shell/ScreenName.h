@@ -30,9 +30,9 @@ enum class ScreenName {
 inline constexpr int screenCount = 15;
 
 inline constexpr std::array<ScreenName, screenCount> allScreens = {
-    ScreenName::PreMain,   ScreenName::Main,     ScreenName::Easy1,     ScreenName::Easy2,       ScreenName::Easy3,
-    ScreenName::Medium1,   ScreenName::Medium2,  ScreenName::Medium3,   ScreenName::Hard1,       ScreenName::Hard2,
-    ScreenName::Hard3,     ScreenName::EasyAbout, ScreenName::MediumAbout, ScreenName::HardAbout, ScreenName::zzzExtra,
+    ScreenName::PreMain, ScreenName::Main,      ScreenName::Easy1,       ScreenName::Easy2,     ScreenName::Easy3,
+    ScreenName::Medium1, ScreenName::Medium2,   ScreenName::Medium3,     ScreenName::Hard1,     ScreenName::Hard2,
+    ScreenName::Hard3,   ScreenName::EasyAbout, ScreenName::MediumAbout, ScreenName::HardAbout, ScreenName::zzzExtra,
 };
 
 QString formName(ScreenName screen);

@@ -17,8 +17,8 @@ const SdlAudio *resolve()
     static SdlAudio sdl;
     bool complete = true;
 #undef PELMAROOS_SDL_CALL
-#define PELMAROOS_SDL_CALL(name)                                                                                     \
-    sdl.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                                         \
+#define PELMAROOS_SDL_CALL(name)                                                                                       \
+    sdl.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                                             \
     complete = complete && sdl.name;
     PELMAROOS_SDL_CALLS
     return complete ? &sdl : nullptr;

@@ -31,7 +31,7 @@ std::unique_ptr<QIODevice> openCueFile(const QString &path)
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return nullptr;
-    struct stat status {};
+    struct stat status = {};
     auto file = std::make_unique<QFile>();
     if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
         !file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -113,16 +113,16 @@ struct SoundModule::Device {
 };
 
 SoundModule::SoundModule()
-    : m_device(std::make_unique<Device>()),
-      m_opening(std::async(std::launch::async, [device = m_device.get()] {
-          device->sdl = SdlAudio::load();
-          if (!device->sdl)
-              return;
-          device->open();
-          // SDL keeps per-thread data (its error text among it) for any thread that calls it, whether the
-          // device opened or not; this thread ends here.
-          device->sdl->SDL_TLSCleanup();
-      }))
+    : m_device(std::make_unique<Device>())
+    , m_opening(std::async(std::launch::async, [device = m_device.get()] {
+        device->sdl = SdlAudio::load();
+        if (!device->sdl)
+            return;
+        device->open();
+        // SDL keeps per-thread data (its error text among it) for any thread that calls it, whether the
+        // device opened or not; this thread ends here.
+        device->sdl->SDL_TLSCleanup();
+    }))
 {
 }
 

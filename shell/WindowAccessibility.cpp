@@ -21,7 +21,8 @@ QAccessibleInterface *windowInterface(const QString &, QObject *object)
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto *box = qobject_cast<QMessageBox *>(object))
         return new QAccessibleWidget(box, QAccessible::Dialog);
-    if (auto *buttons = qobject_cast<QDialogButtonBox *>(object); buttons && qobject_cast<QMessageBox *>(buttons->parent()))
+    if (auto *buttons = qobject_cast<QDialogButtonBox *>(object);
+        buttons && qobject_cast<QMessageBox *>(buttons->parent()))
         return new QAccessibleWidget(buttons, QAccessible::Client);
     return nullptr;
 }

@@ -11,7 +11,9 @@
 #include <string>
 #include <thread>
 
+// mmsystem.h needs the types windows.h declares.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 namespace pelmaroos::shell {
@@ -23,8 +25,8 @@ constexpr UINT playInBackground = SND_ASYNC; // 1: start the sound and return at
 std::string toAnsiCodePage(const std::wstring &text, bool &lost)
 {
     BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr,
-                                         &usedDefault);
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
     std::string ansi(std::size_t(std::max(size, 1)), '\0');
     if (size > 0)
         WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);

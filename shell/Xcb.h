@@ -21,8 +21,8 @@ std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
 // The atom by that name, or none when no client of the display has made it: then nobody uses it either.
 inline xcb_atom_t existingAtom(xcb_connection_t *display, std::string_view name)
 {
-    const auto reply = owned(xcb_intern_atom_reply(
-        display, xcb_intern_atom(display, 1, std::uint16_t(name.size()), name.data()), nullptr));
+    const auto reply = owned(
+        xcb_intern_atom_reply(display, xcb_intern_atom(display, 1, std::uint16_t(name.size()), name.data()), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 

@@ -45,22 +45,37 @@ private:
             .caption = QStringLiteral("Layout caption"),
             .width = 3000,
             .height = 1500,
-            .controls = {
-                {.type = ControlType::Label, .id = {QStringLiteral("Label1")}, .geometry = {0, 0, 1500, 255},
-                 .caption = QStringLiteral("as laid out"), .inView = viewMember(&TestView::Label1)},
-                {.type = ControlType::TextBox, .id = {QStringLiteral("Text1")}, .geometry = {0, 300, 600, 285},
-                 .visible = false, .tabIndex = 2, .inView = viewMember(&TestView::Text1)},
-                {.type = ControlType::CommandButton, .id = {QStringLiteral("Command1")},
-                 .geometry = {1500, 0, 735, 255}, .caption = QStringLiteral("Go"), .tabIndex = 1,
-                 .inView = viewMember(&TestView::Command1)},
-                {.type = ControlType::Frame, .id = frame, .geometry = {0, 600, 2500, 900}, .tabIndex = 0},
-                {.type = ControlType::OptionButton, .id = {QStringLiteral("Option1"), 0},
-                 .geometry = {120, 240, 1500, 255}, .container = frame,
-                 .inView = viewPlace<TestView>([](TestView &view) -> auto & { return view.options[0]; })},
-                {.type = ControlType::OptionButton, .id = {QStringLiteral("Option2"), 0},
-                 .geometry = {120, 480, 1500, 255}, .container = frame,
-                 .inView = viewPlace<TestView>([](TestView &view) -> auto & { return view.options[1]; })},
-            },
+            .controls =
+                {
+                    {.type = ControlType::Label,
+                     .id = {QStringLiteral("Label1")},
+                     .geometry = {0, 0, 1500, 255},
+                     .caption = QStringLiteral("as laid out"),
+                     .inView = viewMember(&TestView::Label1)},
+                    {.type = ControlType::TextBox,
+                     .id = {QStringLiteral("Text1")},
+                     .geometry = {0, 300, 600, 285},
+                     .visible = false,
+                     .tabIndex = 2,
+                     .inView = viewMember(&TestView::Text1)},
+                    {.type = ControlType::CommandButton,
+                     .id = {QStringLiteral("Command1")},
+                     .geometry = {1500, 0, 735, 255},
+                     .caption = QStringLiteral("Go"),
+                     .tabIndex = 1,
+                     .inView = viewMember(&TestView::Command1)},
+                    {.type = ControlType::Frame, .id = frame, .geometry = {0, 600, 2500, 900}, .tabIndex = 0},
+                    {.type = ControlType::OptionButton,
+                     .id = {QStringLiteral("Option1"), 0},
+                     .geometry = {120, 240, 1500, 255},
+                     .container = frame,
+                     .inView = viewPlace<TestView>([](TestView & view) -> auto & { return view.options[0]; })},
+                    {.type = ControlType::OptionButton,
+                     .id = {QStringLiteral("Option2"), 0},
+                     .geometry = {120, 480, 1500, 255},
+                     .container = frame,
+                     .inView = viewPlace<TestView>([](TestView & view) -> auto & { return view.options[1]; })},
+                },
             .view = TestView {},
         };
     }
@@ -188,7 +203,11 @@ private slots:
     {
         QSignalSpy ended(registry.get(), &ScreenRegistry::programEnded);
         registry->runProcedure([this] { a().show(); });
-        registry->runProcedure([this] { b().show(); a().hide(); b().unload(); });
+        registry->runProcedure([this] {
+            b().show();
+            a().hide();
+            b().unload();
+        });
         QCOMPARE(ended.count(), 0); // a hidden screen is still loaded
 
         int endedWhileRunning = -1;

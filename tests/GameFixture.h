@@ -32,7 +32,10 @@ public:
     void start() { game.start(); }
     shell::ScreenRegistry &registry() { return game.runtime().screens(); }
     const shell::QuestionPageView &page(shell::ScreenName name) { return screen(name).view<shell::QuestionPageView>(); }
-    const shell::ResultScreenView &result(shell::ScreenName name) { return screen(name).view<shell::ResultScreenView>(); }
+    const shell::ResultScreenView &result(shell::ScreenName name)
+    {
+        return screen(name).view<shell::ResultScreenView>();
+    }
     QString scoreBox(shell::ScreenName name) { return page(name).Text1->text(); }
 };
 

@@ -50,9 +50,9 @@ protected:
         rememberNames();
         if (const auto found = m_names.constFind(watched); found != m_names.cend()) {
             // A window that is being unloaded has already left its screen.
-            const char *what = event->type() == QEvent::Show ? "show "
-                : m_game.screen(*found).isLoaded()            ? "hide "
-                                                              : "unload ";
+            const char *what = event->type() == QEvent::Show      ? "show "
+                               : m_game.screen(*found).isLoaded() ? "hide "
+                                                                  : "unload ";
             events.append(QLatin1String(what) + formName(*found));
         }
         return false;
@@ -156,8 +156,9 @@ private slots:
         const QString number = QString::number(total);
         QCOMPARE(game.visibleScreens(), QStringList {formName(resultScreen)});
         QCOMPARE(game.result(resultScreen).Label1->text(), QStringLiteral("You got %1 out of 18.").arg(total));
-        QCOMPARE(result.caption(),
-                 QStringLiteral("Your Score On The %1 Level: %2 out of 18").arg(QLatin1String(names[int(level)])).arg(total));
+        QCOMPARE(result.caption(), QStringLiteral("Your Score On The %1 Level: %2 out of 18")
+                                       .arg(QLatin1String(names[int(level)]))
+                                       .arg(total));
         QVERIFY(!game.result(resultScreen).Label10->isVisibleTo(&result.window()));
         QCOMPARE(revealedPicture(result), picture);
         QCOMPARE(game.sound.fileNamesPlayed(), (QStringList {QStringLiteral("theme.wav"), cue}));
@@ -171,7 +172,8 @@ private slots:
         QTest::addColumn<ScreenName>("resultScreen");
         QTest::addColumn<QString>("total");
         QTest::newRow("Easy 18.0") << ScreenName::Easy3 << ScreenName::EasyAbout << QStringLiteral("18.0");
-        QTest::newRow("Medium, a blank before 18") << ScreenName::Medium3 << ScreenName::MediumAbout << QStringLiteral(" 18");
+        QTest::newRow("Medium, a blank before 18")
+            << ScreenName::Medium3 << ScreenName::MediumAbout << QStringLiteral(" 18");
         QTest::newRow("Hard 19") << ScreenName::Hard3 << ScreenName::HardAbout << QStringLiteral("19");
     }
 
@@ -234,10 +236,12 @@ private slots:
         game.choose(ScreenName::Easy1, 0, harness::wrongOption(ScreenName::Easy1, 0));
         for (ScreenName page : {ScreenName::Easy1, ScreenName::Easy2, ScreenName::Easy3})
             game.forward(page);
-        QCOMPARE(game.screen(ScreenName::EasyAbout).caption(), QStringLiteral("Your Score On The Easy Level: 17 out of 18"));
+        QCOMPARE(game.screen(ScreenName::EasyAbout).caption(),
+                 QStringLiteral("Your Score On The Easy Level: 17 out of 18"));
         QCOMPARE(revealedPicture(game.screen(ScreenName::EasyAbout)), QStringLiteral("Image2"));
-        const auto easyAboutLoads = std::ranges::count_if(
-            loads, [](const QList<QVariant> &signal) { return signal[0].value<ScreenName>() == ScreenName::EasyAbout; });
+        const auto easyAboutLoads = std::ranges::count_if(loads, [](const QList<QVariant> &signal) {
+            return signal[0].value<ScreenName>() == ScreenName::EasyAbout;
+        });
         QCOMPARE(easyAboutLoads, 2);
     }
 
@@ -282,11 +286,12 @@ private slots:
         add(MediumAbout, "Command1", QStringLiteral("unload MediumAbout, show Hard1"));
         add(HardAbout, "Command3", QStringLiteral("unload HardAbout, show Main"));
         const std::pair<ScreenName, const char *> waysOut[] = {
-            {PreMain, "Command1"}, {Main, "cmdExit"}, {Easy1, "Command2"}, {Easy2, "Command2"}, {Easy3, "Command3"},
-            {Medium1, "Command2"}, {Medium2, "Command2"}, {Medium3, "Command3"}, {Hard1, "Command2"},
-            {Hard2, "Command2"}, {Hard3, "Command3"}, {EasyAbout, "Command2"}, {EasyAbout, "Command3"},
-            {MediumAbout, "Command2"}, {MediumAbout, "Command3"}, {HardAbout, "Command4"}, {HardAbout, "Command5"},
-            {Medium2, ""},
+            {PreMain, "Command1"},   {Main, "cmdExit"},         {Easy1, "Command2"},
+            {Easy2, "Command2"},     {Easy3, "Command3"},       {Medium1, "Command2"},
+            {Medium2, "Command2"},   {Medium3, "Command3"},     {Hard1, "Command2"},
+            {Hard2, "Command2"},     {Hard3, "Command3"},       {EasyAbout, "Command2"},
+            {EasyAbout, "Command3"}, {MediumAbout, "Command2"}, {MediumAbout, "Command3"},
+            {HardAbout, "Command4"}, {HardAbout, "Command5"},   {Medium2, ""},
         };
         for (auto [screen, control] : waysOut)
             add(screen, control, QStringLiteral("unload ") + formName(screen), "doh.wav");
@@ -340,7 +345,8 @@ private slots:
             if (behaviour.load)
                 QCOMPARE(QLatin1String(behaviour.loadName), formName(name) + QStringLiteral("_Form_Load"));
             for (const ClickProcedure &click : behaviour.clicks)
-                QVERIFY(game.screen(name).window().findChild<QWidget *>(QString::fromLatin1(click.name).section('_', 1, 1)));
+                QVERIFY(game.screen(name).window().findChild<QWidget *>(
+                    QString::fromLatin1(click.name).section('_', 1, 1)));
         }
     }
 
@@ -355,14 +361,14 @@ private slots:
             game.screen(name).window();
         QStringList closed;
         for (ScreenName name : allScreens)
-            connect(&game.screen(name).window(), &QObject::destroyed, this, [&closed, name] { closed.append(formName(name)); });
+            connect(&game.screen(name).window(), &QObject::destroyed, this,
+                    [&closed, name] { closed.append(formName(name)); });
         game.click(ScreenName::PreMain, QStringLiteral("Command1"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(closed, (QStringList {"Easy1", "Easy2", "Easy3", "EasyAbout", "Medium1", "Medium2", "Medium3",
-                                       "MediumAbout", "Hard1", "Hard2", "Hard3", "HardAbout", "Main", "PreMain",
-                                       "zzzExtra"}));
+        QCOMPARE(closed,
+                 (QStringList {"Easy1", "Easy2", "Easy3", "EasyAbout", "Medium1", "Medium2", "Medium3", "MediumAbout",
+                               "Hard1", "Hard2", "Hard3", "HardAbout", "Main", "PreMain", "zzzExtra"}));
     }
-
 };
 
 QTEST_MAIN(GameFlowTest)

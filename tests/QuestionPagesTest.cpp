@@ -62,8 +62,9 @@ private slots:
         const auto &questions = screens::questionPage(page).questions;
         for (int question = 0; question < 6; ++question) {
             const QString answer = QString::fromUtf8(questions[std::size_t(question)].answer);
-            QCOMPARE(game.page(page).options[std::size_t(question)][std::size_t(keyedOption(page, question) - 1)]->text(),
-                     answer);
+            QCOMPARE(
+                game.page(page).options[std::size_t(question)][std::size_t(keyedOption(page, question) - 1)]->text(),
+                answer);
         }
     }
 
@@ -81,8 +82,9 @@ private slots:
                     if (other == question)
                         continue;
                     const QString seen = QString::fromUtf8(other->wording) + QLatin1Char(' ') +
-                        QString::fromUtf8(other->choices[0]) + QLatin1Char(' ') + QString::fromUtf8(other->choices[1]) +
-                        QLatin1Char(' ') + QString::fromUtf8(other->choices[2]);
+                                         QString::fromUtf8(other->choices[0]) + QLatin1Char(' ') +
+                                         QString::fromUtf8(other->choices[1]) + QLatin1Char(' ') +
+                                         QString::fromUtf8(other->choices[2]);
                     const std::set<QString> shown = distinctiveWords(seen);
                     for (const QString &word : distinctiveWords(QString::fromUtf8(question->answer)))
                         QVERIFY2(!shown.contains(word), qPrintable(QStringLiteral("\"%1\" gives away \"%2\"")

@@ -64,16 +64,19 @@ std::vector<Stop> tour()
 {
     std::vector<Stop> stops {
         {QStringLiteral("title"), onView},
-        {QStringLiteral("level-menu"), [](GameFixture &game) {
+        {QStringLiteral("level-menu"),
+         [](GameFixture &game) {
              game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
              return onView(game);
          }},
-        {QStringLiteral("help-box"), [](GameFixture &game) {
+        {QStringLiteral("help-box"),
+         [](GameFixture &game) {
              game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
              game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
              return lastBox(game);
          }},
-        {QStringLiteral("music-warning"), [](GameFixture &game) {
+        {QStringLiteral("music-warning"),
+         [](GameFixture &game) {
              game.sound.playAll = false;
              game.click(ScreenName::PreMain, QStringLiteral("Command1"));
              return lastBox(game);
@@ -188,7 +191,8 @@ private slots:
         outlines.fill(Qt::white);
         QPainter painter(&outlines);
         for (QWidget *control : window.findChildren<QWidget *>()) {
-            painter.setPen(QColor::fromHsv(int(qHash(QLatin1String(control->metaObject()->className())) % 360), 255, 160));
+            painter.setPen(
+                QColor::fromHsv(int(qHash(QLatin1String(control->metaObject()->className())) % 360), 255, 160));
             painter.drawRect(QRect(control->mapTo(&window, QPoint()), control->size()).adjusted(0, 0, -1, -1));
         }
         compareWithApproved(QStringLiteral("outline-") + formName(name), outlines);
@@ -202,9 +206,11 @@ private slots:
         QFETCH(ScreenName, name);
         const Form form(screens::layoutOf(name), {});
         ScreenWindow &window = form.window();
-        auto width = [](const QWidget &widget, const QString &text) { return widget.fontMetrics().horizontalAdvance(text); };
+        auto width = [](const QWidget &widget, const QString &text) {
+            return widget.fontMetrics().horizontalAdvance(text);
+        };
         const int indicator = window.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-            window.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+                              window.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         for (QPushButton *button : window.findChildren<QPushButton *>())
             QVERIFY2(width(*button, button->text()) + 8 <= button->width(), qPrintable(button->text()));
         for (QRadioButton *option : window.findChildren<QRadioButton *>())
@@ -214,8 +220,8 @@ private slots:
                 continue;
             const int lineHeight = label->fontMetrics().lineSpacing();
             const int lines = label->height() < 2 * lineHeight ? 1 : label->height() / lineHeight;
-            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
-                                                                   Qt::TextWordWrap, label->text());
+            const QRect needed =
+                label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
             QVERIFY2(needed.height() <= lines * lineHeight + 1, qPrintable(label->text()));
         }
     }
@@ -227,7 +233,8 @@ private slots:
         QTest::addColumn<ScreenName>("name");
         QTest::addColumn<QStringList>("stops");
         QTest::newRow("PreMain") << ScreenName::PreMain << QStringList {"cmdContinue", "Command1"};
-        QTest::newRow("Main") << ScreenName::Main << QStringList {"cmdEasy", "cmdMedium", "cmdHard", "cmdExit", "cmdHelp"};
+        QTest::newRow("Main") << ScreenName::Main
+                              << QStringList {"cmdEasy", "cmdMedium", "cmdHard", "cmdExit", "cmdHelp"};
         for (const screens::QuestionPage &page : screens::questionPages) {
             // Only Easy1's and Easy3's frames are visited from the bottom right up.
             const bool backwards = page.page == ScreenName::Easy1 || page.page == ScreenName::Easy3;
@@ -275,7 +282,8 @@ private slots:
             for (int number = 1; number <= 3; ++number) {
                 const auto page = ScreenName(int(ScreenName::Easy1) + 3 * level + number - 1);
                 QTest::newRow(qPrintable(formName(page)))
-                    << page << QStringLiteral("Pelmaroos Trivia - Page %1 (%2)").arg(number).arg(QLatin1String(levels[level]));
+                    << page
+                    << QStringLiteral("Pelmaroos Trivia - Page %1 (%2)").arg(number).arg(QLatin1String(levels[level]));
             }
         }
         QTest::newRow("zzzExtra") << ScreenName::zzzExtra << QStringLiteral("zzzExtra");
@@ -295,7 +303,8 @@ private slots:
     {
         GameFixture game;
         game.start();
-        auto *button = game.screen(ScreenName::PreMain).window().findChild<QPushButton *>(QStringLiteral("cmdContinue"));
+        auto *button =
+            game.screen(ScreenName::PreMain).window().findChild<QPushButton *>(QStringLiteral("cmdContinue"));
         const QPoint inside(12, 12);
         const QColor face = button->grab().toImage().pixelColor(inside);
         button->setDown(true);

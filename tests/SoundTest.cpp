@@ -27,7 +27,7 @@ struct Wave {
     quint32 rate = 22050;
     quint16 bits = 16;
     quint16 blockAlign = 2;
-    QByteArray fmtTail;   // what follows the 16 bytes of a plain format
+    QByteArray fmtTail; // what follows the 16 bytes of a plain format
     QByteArray samples = QByteArray(8820, '\x11');
     std::optional<quint32> riffSize;
     std::optional<quint32> fmtSize;
@@ -37,7 +37,7 @@ struct Wave {
     QByteArray fmtBody() const
     {
         return le16(tag) + le16(channels) + le32(rate) + le32(rate * blockAlign) + le16(blockAlign) + le16(bits) +
-            fmtTail;
+               fmtTail;
     }
 
     QByteArray bytes() const
@@ -65,7 +65,8 @@ struct Wave {
 // IMA ADPCM: 1024-byte blocks of 2041 samples, four times the size once decoded; zeros are silence.
 Wave adpcm()
 {
-    return {.tag = 0x11, .bits = 4, .blockAlign = 1024, .fmtTail = le16(2) + le16(2041), .samples = QByteArray(8192, 0)};
+    return {
+        .tag = 0x11, .bits = 4, .blockAlign = 1024, .fmtTail = le16(2) + le16(2041), .samples = QByteArray(8192, 0)};
 }
 
 // The process's peak of memory reserved (VmPeak) or resident (VmHWM).
@@ -160,7 +161,8 @@ private slots:
         add("adpcm.wav", true, adpcm().bytes());
         adpcm().writeSparse(path(QStringLiteral("adpcm-decodes-past-cap.wav")), (cap / (2041 * 2) + 100) * 1024);
         QTest::newRow("adpcm-decodes-past-cap") << QStringLiteral("adpcm-decodes-past-cap.wav") << false;
-        Wave {.bits = 24, .blockAlign = 3}.writeSparse(path(QStringLiteral("24-bit-past-cap.wav")), (cap / 4 + 3000) * 3);
+        Wave {.bits = 24, .blockAlign = 3}.writeSparse(path(QStringLiteral("24-bit-past-cap.wav")),
+                                                       (cap / 4 + 3000) * 3);
         QTest::newRow("24-bit-past-cap") << QStringLiteral("24-bit-past-cap.wav") << true;
         QTest::newRow("missing") << QStringLiteral("missing.wav") << false;
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("folder.wav")));
@@ -213,13 +215,16 @@ private slots:
         constexpr std::size_t longLength = 22050 * 4;
         writeFile(path(QStringLiteral("long.wav")), waveBytes(constant(longLength, 1111)));
         writeFile(path(QStringLiteral("short.wav")), waveBytes(constant(2205, 2222)));
-        const std::vector<qint16> samples = heard([&](SoundModule &sound) {
-            QVERIFY(sound.play(path(QStringLiteral("long.wav"))));
-            QCOMPARE(sound.play(path(next)), nextPlayed > 0);
-        }, Pace::RealTime);
+        const std::vector<qint16> samples = heard(
+            [&](SoundModule &sound) {
+                QVERIFY(sound.play(path(QStringLiteral("long.wav"))));
+                QCOMPARE(sound.play(path(next)), nextPlayed > 0);
+            },
+            Pace::RealTime);
         const auto longPlayed = std::size_t(std::count(samples.begin(), samples.end(), qint16(1111)));
         QCOMPARE(std::size_t(std::count(samples.begin(), samples.end(), qint16(2222))), nextPlayed);
-        QVERIFY2(longPlayed < longLength / 4, qPrintable(QStringLiteral("%1 samples of the first cue").arg(longPlayed)));
+        QVERIFY2(longPlayed < longLength / 4,
+                 qPrintable(QStringLiteral("%1 samples of the first cue").arg(longPlayed)));
     }
 
     // Each format the file's samples are read in as they stand, a level of 0x1234 in the device's 16 bits
@@ -242,7 +247,9 @@ private slots:
         std::memcpy(&floatBits, &ratio, 4);
         QTest::newRow("float") << level(le32(floatBits), {.tag = 3, .bits = 32, .blockAlign = 4}) << 0x1234;
         QTest::newRow("extensible float")
-            << level(le32(floatBits), {.tag = 0xFFFE, .bits = 32, .blockAlign = 4,
+            << level(le32(floatBits), {.tag = 0xFFFE,
+                                       .bits = 32,
+                                       .blockAlign = 4,
                                        .fmtTail = le16(22) + le16(32) + le32(4) + le16(3) + QByteArray(14, 'x')})
             << 0x1234;
         QTest::newRow("44.1 kHz stereo") << level(le16(0x1234), {.channels = 2, .rate = 44100, .blockAlign = 4})
@@ -256,9 +263,8 @@ private slots:
         writeFile(path(QStringLiteral("level.wav")), bytes);
         const std::vector<qint16> samples =
             heard([&](SoundModule &sound) { QVERIFY(sound.play(path(QStringLiteral("level.wav")))); });
-        const auto atLevel = std::count_if(samples.begin(), samples.end(), [heardLevel](qint16 sample) {
-            return std::abs(sample - heardLevel) <= 8;
-        });
+        const auto atLevel = std::count_if(samples.begin(), samples.end(),
+                                           [heardLevel](qint16 sample) { return std::abs(sample - heardLevel) <= 8; });
         QVERIFY2(atLevel > 22050 * 9 / 10, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
     }
 

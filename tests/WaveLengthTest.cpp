@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
-#include "harness/WaveFile.h"
 #include "shell/WaveLength.h"
+#include "harness/WaveFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,8 +30,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<qint64>("milliseconds");
         QTest::newRow("one second") << oneSecond << qint64(1000);
-        QTest::newRow("stereo at 44.1 kHz") << harness::waveBytes(std::vector<qint16>(44100, 0), 44100, 2)
-                                            << qint64(500);
+        QTest::newRow("stereo at 44.1 kHz")
+            << harness::waveBytes(std::vector<qint16>(44100, 0), 44100, 2) << qint64(500);
         QTest::newRow("samples before the format") << oneSecond.left(12) + dataChunk + fmtChunk << qint64(1000);
         QTest::newRow("an odd chunk first, padded")
             << oneSecond.left(12) + QByteArray("LIST\x03\0\0\0abc\0", 12) + fmtChunk + dataChunk << qint64(1000);
@@ -39,8 +39,7 @@ private slots:
         QTest::newRow("cut short") << oneSecond.left(36 + 8 + 11025) << qint64(250);
         QTest::newRow("no format") << oneSecond.left(12) + dataChunk << qint64(0);
         QTest::newRow("no samples") << oneSecond.left(36) << qint64(0);
-        QTest::newRow("nothing per second") << QByteArray(oneSecond).replace(28, 4, QByteArray(4, '\0'))
-                                            << qint64(0);
+        QTest::newRow("nothing per second") << QByteArray(oneSecond).replace(28, 4, QByteArray(4, '\0')) << qint64(0);
         // The header walk is the cue reader's too: its hostile files in SoundTest are this one's as well.
         QTest::newRow("not a wave file") << QByteArray("RIFX") + oneSecond.mid(4) << qint64(0);
     }

@@ -29,7 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!cue)
         return 0;
     Uint8 buffer[2048];
-    while (cue->read(buffer, sizeof buffer) == sizeof buffer) {
-    }
+    while (cue->read(buffer, sizeof buffer) == sizeof buffer) { }
     return 0;
 }

@@ -117,7 +117,8 @@ private:
         if (pick < 300) {
             const Qt::Key key = keys[std::size_t(below(int(keys.size())))];
             QWidget *focus = window.focusWidget();
-            what = QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), focus ? focus->objectName() : QString());
+            what = QStringLiteral("key %1 on %2")
+                       .arg(QKeySequence(key).toString(), focus ? focus->objectName() : QString());
             const bool presses = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
             const bool exits = presses && isExitButton(focus);
             QTest::keyClick(window.windowHandle(), key);
@@ -168,7 +169,8 @@ private slots:
         for (qint64 event = 0; event < events; ++event) {
             ScreenWindow *window = onView();
             const QStringList shown = game->visibleScreens();
-            QVERIFY2(window && shown.size() == 1, qPrintable(QStringLiteral("not one screen on view after ") + context));
+            QVERIFY2(window && shown.size() == 1,
+                     qPrintable(QStringLiteral("not one screen on view after ") + context));
             ++screensShown[shown.front()];
 
             const qsizetype cuesBefore = game->sound.played.size();
@@ -200,7 +202,8 @@ private slots:
         if (events >= 10000) {
             for (ScreenName name : allScreens) {
                 if (name != ScreenName::zzzExtra)
-                    QVERIFY2(screensShown.contains(formName(name)), qPrintable(formName(name) + QStringLiteral(" never shown")));
+                    QVERIFY2(screensShown.contains(formName(name)),
+                             qPrintable(formName(name) + QStringLiteral(" never shown")));
             }
             QVERIFY(restarts > 0);
         }
@@ -214,7 +217,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
-        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, setting("PELMAROOS_SOAK_EVENTS", 100000) * 20)));
+        qputenv("QTEST_FUNCTION_TIMEOUT",
+                QByteArray::number(std::max<qint64>(300000, setting("PELMAROOS_SOAK_EVENTS", 100000) * 20)));
     QApplication application(argc, argv);
     SoakTest test;
     return QTest::qExec(&test, argc, argv);
