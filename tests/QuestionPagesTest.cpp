@@ -167,8 +167,8 @@ private slots:
         QCOMPARE(game.sound.played.size(), 1);
     }
 
-    // With or without a choice made, an arrow key chooses the option it moves to, in that frame alone; Tab
-    // leaves the frame as it is.
+    // With or without a choice made, an arrow key chooses the option it moves to, in that frame alone, and
+    // none where it moves nowhere; Tab leaves the frame as it is.
     void arrowKeysMoveTheChoiceInsideAFrame_data()
     {
         QTest::addColumn<int>("chosen");
@@ -181,6 +181,7 @@ private slots:
         QTest::newRow("Right, nothing chosen") << 0 << 1 << int(Qt::Key_Right) << 2;
         QTest::newRow("Left from a choice") << 2 << 2 << int(Qt::Key_Left) << 1;
         QTest::newRow("Left, nothing chosen") << 0 << 3 << int(Qt::Key_Left) << 2;
+        QTest::newRow("Up at the top, nothing chosen") << 0 << 1 << int(Qt::Key_Up) << 0;
         // Tab leaves the frame and chooses nothing.
         QTest::newRow("Tab from a choice") << 2 << 2 << int(Qt::Key_Tab) << 2;
         QTest::newRow("Tab, nothing chosen") << 0 << 1 << int(Qt::Key_Tab) << 0;

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include <set>
+
 using namespace pelmaroos;
 using namespace pelmaroos::shell;
 using namespace pelmaroos::tests;
@@ -253,6 +255,10 @@ private slots:
     {
         QFETCH(ScreenName, name);
         QFETCH(QStringList, stops);
+        // As on the forms it was designed on, no two controls of a screen share a tab index.
+        std::set<int> indices;
+        for (const ControlDescription &control : screens::layoutOf(name).controls)
+            QVERIFY2(control.tabIndex < 0 || indices.insert(control.tabIndex).second, qPrintable(keyOf(control.id)));
         GameFixture game;
         game.start();
         game.goTo(name);

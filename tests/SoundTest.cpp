@@ -162,9 +162,12 @@ private slots:
         add("adpcm.wav", true, adpcm().bytes());
         adpcm().writeSparse(path(QStringLiteral("adpcm-decodes-past-cap.wav")), (cap / (2041 * 2) + 100) * 1024);
         QTest::newRow("adpcm-decodes-past-cap") << QStringLiteral("adpcm-decodes-past-cap.wav") << false;
-        Wave {.bits = 24, .blockAlign = 3}.writeSparse(path(QStringLiteral("24-bit-past-cap.wav")),
-                                                       (cap / 4 + 3000) * 3);
-        QTest::newRow("24-bit-past-cap") << QStringLiteral("24-bit-past-cap.wav") << true;
+        // Samples of every width are read as they play, so a file past the cap still plays.
+        for (const quint16 bytes : {1, 2, 3, 4}) {
+            const QString name = QStringLiteral("%1-bit-past-cap.wav").arg(bytes * 8);
+            Wave {.bits = quint16(bytes * 8), .blockAlign = bytes}.writeSparse(path(name), (cap + 3000) * bytes);
+            QTest::newRow(qPrintable(name)) << name << true;
+        }
         QTest::newRow("missing") << QStringLiteral("missing.wav") << false;
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("folder.wav")));
         QTest::newRow("folder") << QStringLiteral("folder.wav") << false;
