@@ -180,6 +180,9 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (QTest::currentTestFailed())
                 return qWarning("%s", qPrintable(context));
+            // A long run says how far it has come.
+            if ((event + 1) % 100000 == 0)
+                qInfo("soak: %lld events in %.1f s, %d games", event + 1, clock.elapsed() / 1000.0, restarts);
 
             QVERIFY2(endings == (mustEnd ? 1 : 0),
                      qPrintable(context + QStringLiteral(": the game ended %1 times").arg(endings)));
