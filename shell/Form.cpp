@@ -44,7 +44,6 @@ Form::Form(const FormDescription &description, CloseHandler onCloseRequest)
     m_window->setWindowTitle(description.caption);
     m_window->resize(pixels(description.width), pixels(description.height));
     m_window->setFont(screenFont({}));
-    m_window->setAutoFillBackground(true);
     setColour(m_window.get(), QPalette::Window, description.background);
     if (!description.icon.isEmpty())
         m_window->setWindowIcon(pixelsIcon(description.icon));
