@@ -59,29 +59,37 @@ def start_up_menu_and_help(program, workspace):
         check_still(window_manager, shown=5)
 
 
-def no_cue_files(program, workspace):
-    """Without the wave files the player is told at each cue, and the game goes on to its end."""
+def no_sound(program, workspace):
+    """Without the wave files, and again with a sound library that lacks every call (an empty libSDL2 first
+    on the library path), the player is told at each cue, and the game goes on to its end."""
     warning = "Pelmaroos"
 
     def dismiss_warning():
         press_return_in(wait_window(warning))
         wait_gone(warning)
 
-    with XServer(), Game(program, workspace, with_cues=False) as game:
-        dismiss_warning()  # the theme
-        click(wait_window(TITLE), CONTINUE)
-        click(move_on(TITLE, MENU), EXIT)
-        dismiss_warning()  # doh.wav
-        check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}, not 0")
+    empty_sdl = workspace / "empty-sdl"
+    empty_sdl.mkdir()
+    run("cc", "-shared", "-o", str(empty_sdl / "libSDL2-2.0.so.0"), "-x", "c", "/dev/null")
+    silent = {"no-cues": {"with_cues": False}, "no-sdl": {"extra_env": {"LD_LIBRARY_PATH": str(empty_sdl)}}}
+    with XServer():
+        for name, options in silent.items():
+            (workspace / name).mkdir()
+            with Game(program, workspace / name, **options) as game:
+                dismiss_warning()  # the theme
+                click(wait_window(TITLE), CONTINUE)
+                click(move_on(TITLE, MENU), EXIT)
+                dismiss_warning()  # doh.wav
+                check(game.wait_exit() == 0, f"{name}: the program ended with status {game.process.returncode}, not 0")
 
 
 SCENARIOS = {
     "start-up-menu-help": start_up_menu_and_help,
-    "no-cue-files": no_cue_files,
+    "no-sound": no_sound,
 }
 
 if __name__ == "__main__":
     framed = sys.argv[1] == "start-up-menu-help"
     window_manager = ["openbox", "wmctrl", "xprop", "xev"] if framed else []
-    require_tools("Xvfb", "xdotool", "xwininfo", *window_manager)
+    require_tools("Xvfb", "xdotool", "xwininfo", *window_manager, *([] if framed else ["cc"]))
     main(SCENARIOS)
