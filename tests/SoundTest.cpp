@@ -304,8 +304,8 @@ private slots:
         // The wider formats come to 16 bits through floating point, which may take one off a level.
         const auto wrong = std::mismatch(sounding.begin(), sounding.end(), ramp.begin(),
                                          [](qint16 heard, qint16 written) { return std::abs(heard - written) <= 1; });
-        QVERIFY2(wrong.first == sounding.end(),
-                 qPrintable(QStringLiteral("sample %1 is heard as %2").arg(*wrong.second).arg(*wrong.first)));
+        if (wrong.first != sounding.end())
+            QFAIL(qPrintable(QStringLiteral("sample %1 is heard as %2").arg(*wrong.second).arg(*wrong.first)));
     }
 
     // A cue larger than the game could hold is read as it plays: heard to its last second while the
