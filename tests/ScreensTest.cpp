@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "GameFixture.h"
 #include "screens/Layouts.h"
+#include "screens/Pictures.h"
 #include "shell/Form.h"
 #include "shell/Look.h"
 #include "shell/Picture.h"
+#include "shell/Pixels.h"
 #include "shell/QtMessageBox.h"
 
 #include <QAccessible>
@@ -307,6 +309,22 @@ private slots:
         GameFixture game;
         game.start();
         QCOMPARE(game.screen(name).caption(), caption);
+    }
+
+    // The program's icon in every title bar but zzzExtra's, which has one of its own.
+    void everyTitleBarShowsItsIcon_data() { addScreenRows(); }
+
+    void everyTitleBarShowsItsIcon()
+    {
+        QFETCH(ScreenName, name);
+        GameFixture game;
+        game.start();
+        // A result screen reads its level's total as it loads.
+        for (ScreenName lastPage : {ScreenName::Easy3, ScreenName::Medium3, ScreenName::Hard3})
+            game.page(lastPage).Text1->setText(QStringLiteral("0"));
+        const QString icon =
+            name == ScreenName::zzzExtra ? screens::pictures::extraIcon : screens::pictures::applicationIcon;
+        QCOMPARE(game.screen(name).window().windowIcon().pixmap(32).toImage(), pixelsPicture(icon).toImage());
     }
 
     // Faces are flat, so a pressed button must show itself by its colour.
