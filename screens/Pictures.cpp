@@ -8,6 +8,7 @@
 static void registerPictureResources()
 {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pictures_2x);
 }
 
 namespace pelmaroos::screens::pictures {

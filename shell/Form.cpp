@@ -144,8 +144,8 @@ QWidget *Form::createControl(const ControlDescription &control, QWidget *parent)
     // A control takes the screen's font unless it has its own, never its frame's.
     widget->setFont(screenFont(control.font.value_or(Font {})));
     QRect rect = pixelRect(control.geometry);
-    if (auto *picture = qobject_cast<Picture *>(widget); picture && !picture->pixmap().isNull())
-        rect.setSize(picture->pixmap().deviceIndependentSize().toSize()); // pictures never stretch
+    if (auto *picture = qobject_cast<Picture *>(widget); picture && !picture->pictureSize().isEmpty())
+        rect.setSize(picture->pictureSize()); // pictures never stretch
     widget->setGeometry(rect);
     if (!control.visible)
         widget->hide();

@@ -7,6 +7,7 @@
 
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace pelmaroos::shell {
 
@@ -14,26 +15,30 @@ namespace {
 
 // A screen scaled up shows the art drawn at twice the size (resource@2x beside it) at the picture's own
 // logical size, where the picture at 1x would be blown up and soft.
-QPixmap pictureFor(const QString &resource, qreal devicePixelRatio)
+QImage pictureFor(const QString &resource, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1) {
-        QPixmap sharp = pixelsPicture(resource + QStringLiteral("@2x"));
+        QImage sharp = pixelsImage(resource + QStringLiteral("@2x"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return pixelsPicture(resource);
+    return pixelsImage(resource);
 }
 
 } // namespace
 
 Picture::Picture(const QString &resource, QWidget *parent)
     : QLabel(parent)
+    , m_picture(pictureFor(resource, devicePixelRatio()))
 {
     installPictureAccessibility();
-    setPixmap(pictureFor(resource, devicePixelRatio()));
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QSize Picture::pictureSize() const
+{
+    return m_picture.deviceIndependentSize().toSize();
 }
 
 bool Picture::isClickable() const
@@ -56,6 +61,11 @@ void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         click();
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, m_picture);
 }
 
 } // namespace pelmaroos::shell

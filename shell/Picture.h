@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 
 namespace pelmaroos::shell {
@@ -17,6 +18,9 @@ public:
     // Whether anything reacts to a click: a picture nothing listens to is only decoration.
     bool isClickable() const;
 
+    // The picture's size on the screen, whatever the screen's scale; empty without a picture.
+    QSize pictureSize() const;
+
 public slots:
     // What a mouse click does, for the accessibility tools.
     void click();
@@ -27,6 +31,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Drawn as it is stored, colour indices and all, rather than turned into a pixmap of whole pixels.
+    QImage m_picture;
 };
 
 } // namespace pelmaroos::shell

@@ -3,7 +3,7 @@
 #include "shell/Pixels.h"
 
 #include <QGuiApplication>
-#include <QImage>
+#include <QPixmap>
 #include <QResource>
 #include <QtEndian>
 
@@ -12,10 +12,11 @@ namespace pelmaroos::shell {
 namespace {
 
 constexpr qint64 headerBytes = 12;
+constexpr quint32 mostColours = 256;
 
 } // namespace
 
-QPixmap pixelsPicture(const QString &resource)
+QImage pixelsImage(const QString &resource)
 {
     const QResource stored(resource);
     const uchar *data = stored.data();
@@ -23,21 +24,23 @@ QPixmap pixelsPicture(const QString &resource)
         return {};
     const auto width = int(qFromLittleEndian<quint32>(data));
     const auto height = int(qFromLittleEndian<quint32>(data + 4));
-    const auto format = QImage::Format(qFromLittleEndian<quint32>(data + 8));
-    if (stored.size() != headerBytes + qint64(width) * height * 4)
+    const quint32 colours = qFromLittleEndian<quint32>(data + 8);
+    const qint64 bytesPerLine = (qint64(width) + 3) / 4 * 4;
+    if (colours > mostColours || stored.size() != headerBytes + colours * 4 + bytesPerLine * height)
         return {};
-    QImage image(data + headerBytes, width, height, width * 4, format);
-    // A QImage reads whole 32-bit pixels from its data; resources are laid out so that they are aligned.
-    if (quintptr(data + headerBytes) % alignof(quint32) != 0)
-        image = image.copy();
-    return QPixmap::fromImage(std::move(image));
+    QList<QRgb> colourTable(colours);
+    for (quint32 colour = 0; colour < colours; ++colour)
+        colourTable[colour] = qFromLittleEndian<quint32>(data + headerBytes + 4 * colour);
+    QImage image(data + headerBytes + 4 * colours, width, height, bytesPerLine, QImage::Format_Indexed8);
+    image.setColorTable(colourTable);
+    return image;
 }
 
 QIcon pixelsIcon(const QString &resource)
 {
-    QIcon icon(pixelsPicture(resource));
+    QIcon icon(QPixmap::fromImage(pixelsImage(resource)));
     if (qGuiApp->devicePixelRatio() > 1) {
-        QPixmap sharp = pixelsPicture(resource + QStringLiteral("@2x"));
+        QPixmap sharp = QPixmap::fromImage(pixelsImage(resource + QStringLiteral("@2x")));
         sharp.setDevicePixelRatio(2);
         icon.addPixmap(sharp);
     }

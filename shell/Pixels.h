@@ -3,13 +3,13 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 namespace pelmaroos::shell {
 
-// A picture the build turned into pixels (tools/pixels.py), drawn from where they lie in the program's
-// read-only data: nothing is decoded or copied, and every screen that shows it shares the one copy.
-QPixmap pixelsPicture(const QString &resource);
+// A picture the build turned into colour indices (tools/pixels.py), drawn from where they lie in the
+// program's read-only data: nothing is decoded or copied, and every screen that shows it shares the one copy.
+QImage pixelsImage(const QString &resource);
 
 // The same as a window icon, with its drawing at twice the size (resource@2x) on a screen scaled up.
 QIcon pixelsIcon(const QString &resource);

@@ -324,7 +324,8 @@ private slots:
             game.page(lastPage).Text1->setText(QStringLiteral("0"));
         const QString icon =
             name == ScreenName::zzzExtra ? screens::pictures::extraIcon : screens::pictures::applicationIcon;
-        QCOMPARE(game.screen(name).window().windowIcon().pixmap(32).toImage(), pixelsPicture(icon).toImage());
+        QCOMPARE(game.screen(name).window().windowIcon().pixmap(32).toImage(),
+                 pixelsImage(icon).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     // Faces are flat, so a pressed button must show itself by its colour.
