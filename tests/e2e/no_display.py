@@ -19,10 +19,12 @@ def free_display():
     raise SystemExit("FAIL: no free display number")
 
 
-def run_without_display(program, display):
+def run_without_display(program, display, session):
     env = {key: value for key, value in os.environ.items()
            if not key.startswith(("QT_", "WAYLAND", "XDG_SESSION")) and key != "DISPLAY"}
     env["SDL_AUDIODRIVER"] = "dummy"
+    if session is not None:
+        env["XDG_SESSION_TYPE"] = session
     if display is not None:
         env["DISPLAY"] = display
     started = time.monotonic()
@@ -47,9 +49,11 @@ def run_without_display(program, display):
 def main():
     program = sys.argv[1]
     failed = False
-    for display in (None, free_display()):
+    # An X11 desktop's session says what it is; a program started from it with no display left is told too.
+    for display, session in ((None, None), (free_display(), None), (None, "x11")):
         what = "DISPLAY unset" if display is None else f"DISPLAY={display} with no server"
-        problems = run_without_display(program, display)
+        what += f" in an {session} session" if session else ""
+        problems = run_without_display(program, display, session)
         for problem in problems:
             print(f"FAIL: {what}: {problem}")
         failed |= bool(problems)
