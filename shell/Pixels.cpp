@@ -11,8 +11,18 @@ namespace pelmaroos::shell {
 
 namespace {
 
-constexpr qint64 headerBytes = 12;
+constexpr qint64 headerBytes = 16;
 constexpr quint32 mostColours = 256;
+
+int bitsPerPixel(QImage::Format format)
+{
+    switch (format) {
+    case QImage::Format_Indexed8: return 8;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32_Premultiplied: return 32;
+    default: return 0;
+    }
+}
 
 } // namespace
 
@@ -24,15 +34,24 @@ QImage pixelsImage(const QString &resource)
         return {};
     const auto width = int(qFromLittleEndian<quint32>(data));
     const auto height = int(qFromLittleEndian<quint32>(data + 4));
-    const quint32 colours = qFromLittleEndian<quint32>(data + 8);
-    const qint64 bytesPerLine = (qint64(width) + 3) / 4 * 4;
-    if (colours > mostColours || stored.size() != headerBytes + colours * 4 + bytesPerLine * height)
+    const auto format = QImage::Format(qFromLittleEndian<quint32>(data + 8));
+    const quint32 colours = qFromLittleEndian<quint32>(data + 12);
+    const int bits = bitsPerPixel(format);
+    const qint64 bytesPerLine = (qint64(width) * bits / 8 + 3) / 4 * 4;
+    const quint32 tableSize = format == QImage::Format_Indexed8 ? mostColours : 0;
+    if (bits == 0 || colours > tableSize || stored.size() != headerBytes + colours * 4 + bytesPerLine * height)
         return {};
-    QList<QRgb> colourTable(colours);
-    for (quint32 colour = 0; colour < colours; ++colour)
-        colourTable[colour] = qFromLittleEndian<quint32>(data + headerBytes + 4 * colour);
-    QImage image(data + headerBytes + 4 * colours, width, height, bytesPerLine, QImage::Format_Indexed8);
-    image.setColorTable(colourTable);
+    const uchar *rows = data + headerBytes + 4 * colours;
+    // Whole pixels are read 32 bits at a time; resources are laid out so that they are aligned.
+    if (bits == 32 && quintptr(rows) % alignof(quint32) != 0)
+        return QImage(rows, width, height, bytesPerLine, format).copy();
+    QImage image(rows, width, height, bytesPerLine, format);
+    if (colours > 0) {
+        QList<QRgb> colourTable(colours);
+        for (quint32 colour = 0; colour < colours; ++colour)
+            colourTable[colour] = qFromLittleEndian<quint32>(data + headerBytes + 4 * colour);
+        image.setColorTable(colourTable);
+    }
     return image;
 }
 

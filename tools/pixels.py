@@ -4,15 +4,23 @@
 """Turns one of the game's pictures, a GIF or an ICO as tools/art writes them, into the pixels the program
 draws from as they lie in its read-only data, without decoding them at run time.
 
-Usage: pixels.py PICTURE OUTPUT
+Usage: pixels.py [--whole] PICTURE OUTPUT
 
-OUTPUT holds the width, the height and the number of colours (at most 256) as three little-endian 32-bit
-numbers, then each colour as a little-endian 32-bit 0xAARRGGBB (see-through is 0, every other colour is
-opaque), then each row's colour indices, one byte a pixel, the row padded to a multiple of 4 bytes: a QImage
-of format Indexed8 reads them as they lie, at a quarter of the memory whole pixels would take.
+OUTPUT holds the width, the height, the QImage format and the number of colours in its colour table as four
+little-endian 32-bit numbers, then the colour table, then the rows. Colours are little-endian 32-bit
+0xAARRGGBB: see-through is 0, every other colour is opaque.
+
+By default the format is Indexed8 (3): up to 256 colours, and each row holds one colour index a pixel, padded
+to a multiple of 4 bytes, a quarter of the memory whole pixels take. With --whole it is RGB32 (4), or
+ARGB32_Premultiplied (6) for a picture with a see-through pixel, with no colour table and each pixel a colour:
+drawing those is a copy, where indices are looked up one by one, which the first paint does not wait for.
 """
 import struct
 import sys
+
+INDEXED8 = 3
+RGB32 = 4
+ARGB32_PREMULTIPLIED = 6
 
 
 def lzw(data, minimum, count):
@@ -121,18 +129,24 @@ def ico(data):
 
 
 def main():
-    source, output = sys.argv[1], sys.argv[2]
+    whole = sys.argv[1] == "--whole"
+    source, output = sys.argv[1 + whole:3 + whole]
     with open(source, "rb") as f:
         data = f.read()
     width, height, pixels = ico(data) if source.endswith(".ico") else gif(data)
-    colours = list(dict.fromkeys(pixels))
-    if len(colours) > 256:
-        raise ValueError(f"{source} has {len(colours)} colours, more than 256")
-    index = {colour: i for i, colour in enumerate(colours)}
-    padding = bytes(-width % 4)
-    rows = b"".join(bytes(index[p] for p in pixels[y * width:(y + 1) * width]) + padding for y in range(height))
+    if whole:
+        kind = ARGB32_PREMULTIPLIED if 0 in pixels else RGB32
+        written = struct.pack(f"<IIII{len(pixels)}I", width, height, kind, 0, *pixels)
+    else:
+        colours = list(dict.fromkeys(pixels))
+        if len(colours) > 256:
+            raise ValueError(f"{source} has {len(colours)} colours, more than 256")
+        index = {colour: i for i, colour in enumerate(colours)}
+        padding = bytes(-width % 4)
+        rows = b"".join(bytes(index[p] for p in pixels[y * width:(y + 1) * width]) + padding for y in range(height))
+        written = struct.pack(f"<IIII{len(colours)}I", width, height, INDEXED8, len(colours), *colours) + rows
     with open(output, "wb") as f:
-        f.write(struct.pack(f"<III{len(colours)}I", width, height, len(colours), *colours) + rows)
+        f.write(written)
 
 
 if __name__ == "__main__":
