@@ -83,6 +83,13 @@ qint64 peakKiB(const QByteArray &field)
     return 0;
 }
 
+qsizetype openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+        .size();
+}
+
 std::vector<qint16> constant(std::size_t count, qint16 value)
 {
     return std::vector<qint16>(count, value);
@@ -106,7 +113,8 @@ private:
     // What SDL's disk driver was given to play by `cues` and until the last of them ended: written as fast
     // as it can, or at the pace a sound card takes it where how much played before a later call matters.
     enum class Pace { Fastest, RealTime };
-    std::vector<qint16> heard(const std::function<void(SoundModule &)> &cues, Pace pace = Pace::Fastest)
+    std::vector<qint16> heard(const std::function<void(SoundModule &)> &cues, Pace pace = Pace::Fastest,
+                              std::chrono::milliseconds wait = 60s)
     {
         const QString output = path(QStringLiteral("played.raw"));
         qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
@@ -118,7 +126,7 @@ private:
         {
             SoundModule sound;
             cues(sound);
-            sound.finishPlaying(60s);
+            sound.finishPlaying(wait);
         }
         QFile played(output);
         if (!played.open(QIODevice::ReadOnly))
@@ -138,7 +146,7 @@ private slots:
 
     // Each row is one way a file named like a cue can lie. Whatever it is, play() comes back (a FIFO that
     // were opened would block it for good), reserves no more memory than the cap allows, and a good cue
-    // plays after it.
+    // plays after it, holding no more files open than before.
     void everyFilePlaysOrIsRefusedSafely_data()
     {
         QTest::addColumn<QString>("name");
@@ -186,10 +194,12 @@ private slots:
         SoundModule sound;
         QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
         const qint64 virtualBefore = peakKiB("VmPeak");
+        const qsizetype descriptorsBefore = openDescriptors();
         QCOMPARE(sound.play(path(name)), plays);
         const qint64 reservedMiB = (peakKiB("VmPeak") - virtualBefore) / 1024;
         QVERIFY2(reservedMiB < 512, qPrintable(QStringLiteral("reserved %1 MiB").arg(reservedMiB)));
         QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
+        QCOMPARE(openDescriptors(), descriptorsBefore);
     }
 
     void failsWithoutADeviceEveryTimeUntilOneTurnsUp()
@@ -229,6 +239,17 @@ private slots:
         QCOMPARE(std::size_t(std::count(samples.begin(), samples.end(), qint16(2222))), nextPlayed);
         QVERIFY2(longPlayed < longLength / 4,
                  qPrintable(QStringLiteral("%1 samples of the first cue").arg(longPlayed)));
+    }
+
+    // The farewell is waited for only so long: a longer one is cut there, and the game ends on time.
+    void aCueLongerThanTheWaitIsCutThere()
+    {
+        constexpr std::size_t length = 22050 * 4;
+        writeFile(path(QStringLiteral("long.wav")), waveBytes(constant(length, 1111)));
+        const std::vector<qint16> samples = heard(
+            [&](SoundModule &sound) { QVERIFY(sound.play(path(QStringLiteral("long.wav")))); }, Pace::RealTime, 200ms);
+        const auto played = std::size_t(std::count(samples.begin(), samples.end(), qint16(1111)));
+        QVERIFY2(played < length / 2, qPrintable(QStringLiteral("%1 of %2 samples heard").arg(played).arg(length)));
     }
 
     // Each format the file's samples are read in as they stand, a level of 0x1234 in the device's 16 bits
