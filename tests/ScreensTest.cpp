@@ -328,6 +328,26 @@ private slots:
                  pixelsImage(icon).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
+    // A button is outlined in the highlight while it is the default, or holds a focus a key gave it: after
+    // Tab the button it reached stands out from the others.
+    void tabOutlinesTheButtonItReachesOnly()
+    {
+        GameFixture game;
+        game.start();
+        game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
+        ScreenWindow &menu = game.screen(ScreenName::Main).window();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(menu.focusWidget(), Qt::Key_Tab);
+        std::set<QRgb> plain;
+        for (QPushButton *button : menu.findChildren<QPushButton *>()) {
+            if (!button->hasFocus() && !button->isDefault())
+                plain.insert(button->grab().toImage().pixel(button->width() / 2, 0));
+        }
+        auto *reached = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QVERIFY(reached && plain.size() == 1);
+        QVERIFY(!plain.contains(reached->grab().toImage().pixel(reached->width() / 2, 0)));
+    }
+
     // Faces are flat, so a pressed button must show itself by its colour.
     void aPressedButtonDarkens()
     {
