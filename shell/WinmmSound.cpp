@@ -71,6 +71,9 @@ void WinmmSound::finishPlaying(std::chrono::milliseconds limit)
     const std::chrono::milliseconds left = m_length - std::chrono::milliseconds(m_started.elapsed());
     if (left.count() > 0)
         std::this_thread::sleep_for(std::min(left, limit));
+    // The header's length is only a guide to when winmm's own player is done: it is stopped, and waited
+    // for, so that no sound is still being written when the process ends.
+    sndPlaySoundA(nullptr, 0);
 }
 
 } // namespace pelmaroos::shell

@@ -17,8 +17,8 @@ class WinmmSound final : public SoundService
 public:
     bool play(const QString &path) override;
 
-    // Lets the cue that is still playing run to its end, for at most the given time. winmm cannot say when
-    // a sound ends, so its length is taken from its header.
+    // Lets the cue that is still playing run to its end, for at most the given time, then stops it. winmm
+    // cannot say when a sound ends, so its length is taken from its header.
     void finishPlaying(std::chrono::milliseconds limit);
 
 private:
