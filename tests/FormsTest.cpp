@@ -126,8 +126,10 @@ private slots:
         QCOMPARE(controlsOfA().Label1->text(), QStringLiteral("loaded"));
     }
 
-    void showLoadsOnceAndHideKeepsEveryValue()
+    // Hidden, a screen keeps every value; unloaded, it is laid out afresh the next time it is reached.
+    void hideKeepsEveryValueAndUnloadReturnsToTheLayout()
     {
+        const Screen *instance = &a();
         a().show();
         QVERIFY(a().isVisible());
         controlsOfA().Text1->setText(QStringLiteral("4"));
@@ -141,47 +143,32 @@ private slots:
         QCOMPARE(controlsOfA().Text1->text(), QStringLiteral("4"));
         QCOMPARE(controlsOfA().options[1]->value(), True);
         QCOMPARE(a().caption(), QStringLiteral("changed"));
-    }
 
-    void unloadReturnsToTheLayout()
-    {
-        const Screen *instance = &a();
-        a().show();
-        controlsOfA().Text1->setText(QStringLiteral("4"));
-        controlsOfA().options[0]->setValue(True);
-        a().setCaption(QStringLiteral("changed"));
         a().unload();
         QVERIFY(!a().isLoaded());
         QCOMPARE(&a(), instance);
-
         QCOMPARE(a().caption(), QStringLiteral("Layout caption"));
         QCOMPARE(loads, 2);
         QCOMPARE(controlsOfA().Text1->text(), QString());
-        QCOMPARE(controlsOfA().options[0]->value(), False);
+        QCOMPARE(controlsOfA().options[1]->value(), False);
         QVERIFY(!a().isVisible());
     }
 
-    // A chosen option refuses to clear itself in Qt; putting False must clear it all the same.
-    void falseClearsAChosenOption()
-    {
-        OptionButton &first = *controlsOfA().options[0];
-        OptionButton &second = *controlsOfA().options[1];
-        second.setValue(True);
-        QCOMPARE(second.value(), True);
-        second.setValue(False);
-        QCOMPARE(second.value(), False);
-        QCOMPARE(first.value(), False);
-    }
-
-    void aFrameIsOneTabStopTakenByItsChoice()
+    // A frame is one tab stop, taken by its choice. A chosen option refuses to clear itself in Qt; putting
+    // False must clear it all the same.
+    void aChoiceTakesItsFramesTabStopAndFalseClearsIt()
     {
         OptionButton &first = *controlsOfA().options[0];
         OptionButton &second = *controlsOfA().options[1];
         QVERIFY(first.focusPolicy() & Qt::TabFocus);
         QVERIFY(!(second.focusPolicy() & Qt::TabFocus));
         second.setValue(True);
+        QCOMPARE(second.value(), True);
         QVERIFY(!(first.focusPolicy() & Qt::TabFocus));
         QVERIFY(second.focusPolicy() & Qt::TabFocus);
+        second.setValue(False);
+        QCOMPARE(second.value(), False);
+        QCOMPARE(first.value(), False);
     }
 
     void aProcedureMayUnloadItsOwnScreenAndGoOn()

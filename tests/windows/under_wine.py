@@ -216,7 +216,10 @@ def play(zip_path, icon_file, golden, shots, workspace):
             check_centred(title, "title screen")
             poll("the theme to be asked for", lambda: game.sounds_asked_for(), timeout=10)
             check(game.sounds_asked_for()[0].endswith("theme.wav"), f"asked for {game.sounds_asked_for()}")
-            heard = recording.find(theme) if wait_heard(recording, theme) else None
+            # Wine's winmm does not reach every sound server: the recording's cues are checked only if it does.
+            waited = time.monotonic()
+            while (heard := recording.find(theme)) is None and time.monotonic() < waited + 15:
+                time.sleep(0.5)
             print("the theme was heard through the test's sound server" if heard is not None else
                   "NOTE: no sound reached the test's sound server from Wine")
             screenshot(title, golden, shots, "title", "PreMain")
@@ -233,8 +236,7 @@ def play(zip_path, icon_file, golden, shots, workspace):
             screenshot(page, golden, shots, "easy-page-1", "Easy1")
             result = play_level(game, "Easy", 18)
             check(visible_titles() == [result_title("Easy", 18)], f"on view: {visible_titles()}")
-            poll("wow.wav to be asked for", lambda: game.sounds_asked_for()[-1:] == ["wow.wav"] or
-                 any(name.endswith("wow.wav") for name in game.sounds_asked_for()), timeout=10)
+            poll("wow.wav to be asked for", lambda: game.sounds_asked_for()[-1].endswith("wow.wav"), timeout=10)
             screenshot(result, golden, shots, "easy-result-top", "EasyAbout")
 
             click(result, RESULT_QUIT["Easy"])
@@ -261,14 +263,6 @@ def play(zip_path, icon_file, golden, shots, workspace):
         check(not [path for path in made if re.search(r"pelmaroos|qt", path, re.IGNORECASE)],
               f"files made in the prefix: {sorted(made)}")
         check(not registry_mentions(prefix), f"registry keys left: {registry_mentions(prefix)}")
-
-
-def wait_heard(recording, cue):
-    try:
-        poll("the theme in the recording", lambda: recording.find(cue) is not None, timeout=15, interval=0.5)
-        return True
-    except Failure:
-        return False
 
 
 def main():
