@@ -8,6 +8,8 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 
+#include <mutex>
+
 namespace pelmaroos::shell {
 
 namespace {
@@ -31,8 +33,8 @@ QAccessibleInterface *windowInterface(const QString &, QObject *object)
 
 void installWindowAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(windowInterface), true);
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
 }
 
 } // namespace pelmaroos::shell

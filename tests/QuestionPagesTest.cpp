@@ -95,25 +95,6 @@ private slots:
         }
     }
 
-    void choicesSurviveGoingBackAndForth()
-    {
-        GameFixture game;
-        game.start();
-        game.goTo(ScreenName::Medium1);
-        game.answer(ScreenName::Medium1, 6);
-        game.forward(ScreenName::Medium1);
-        game.answer(ScreenName::Medium2, 2);
-        game.forward(ScreenName::Medium2);
-        game.back(ScreenName::Medium3);
-        game.back(ScreenName::Medium2);
-        QCOMPARE(game.game.questionPages().ScorePage(ScreenName::Medium1), 6);
-        game.choose(ScreenName::Medium1, 4, harness::wrongOption(ScreenName::Medium1, 4));
-        game.forward(ScreenName::Medium1);
-        QCOMPARE(game.scoreBox(ScreenName::Medium1), QStringLiteral("5"));
-        QCOMPARE(game.scoreBox(ScreenName::Medium2), QStringLiteral("2"));
-        QCOMPARE(game.game.questionPages().ScorePage(ScreenName::Medium2), 2);
-    }
-
     void mainPageResetsTheFirstPageOnly()
     {
         GameFixture game;

@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 """A whole game under strace writes no file, talks to nothing but the X server, reads only the system's files
-and its own cues, says nothing and leaves no process running, in a desktop's session and in a bare one:
-python3 nothing_written.py nothing-written|nothing-written-bare PROGRAM."""
+and its own cues, says nothing and leaves no process running, in a desktop's session and in a bare one, with
+or without a bus that dbus-launch left on the display:
+python3 nothing_written.py nothing-written|nothing-written-bare|nothing-written-bare-bus PROGRAM."""
 
 import codecs
+import contextlib
 import os
 import re
 import signal
@@ -14,8 +16,8 @@ from pathlib import Path
 
 from harness import (
     CONTINUE, CUES, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, RESULT_GO_ON, SKIP, TITLE, XServer, check, click,
-    main, move_on, page_title, play_level, poll, press_return_in, require_tools, result_title, wait_gone,
-    wait_window,
+    display_env, main, move_on, page_title, play_level, poll, press_return_in, require_tools, result_title,
+    wait_gone, wait_window,
 )
 
 # What the program may open by name besides its own file and its nine cues, and why:
@@ -30,7 +32,10 @@ from harness import (
 SYSTEM_FOLDERS = ("/usr/", "/lib/", "/lib64/", "/etc/", "/proc/", "/sys/", "/dev/", "/var/cache/fontconfig/")
 # The name service cache, which the C library asks for the user's name when it runs.
 NAME_SERVICE = ("/var/run/nscd/socket", "/run/nscd/socket")
+# With a session bus to talk to, the toolkit asks the system's bus too, which only answers.
+SYSTEM_BUS = ("/run/dbus/system_bus_socket", "/var/run/dbus/system_bus_socket")
 SYSTEM_FILES = ("/var/lib/dbus/machine-id",)
+MACHINE_IDS = (*SYSTEM_FILES, "/etc/machine-id")  # the game takes the first it finds, as libdbus does
 WRITE_FLAGS = ("O_WRONLY", "O_RDWR", "O_CREAT", "O_TRUNC", "O_APPEND", "O_TMPFILE")
 # Calls that make, remove, rename or change a file whatever they return.
 CHANGING_CALLS = {
@@ -96,8 +101,8 @@ def findings(log, allowed_files, runtime_folder, x_socket, session_bus):
             peer = unescape(peer.group(1)) if peer else arguments
             # The X server's socket is the one peer; the session bus address the test gave has nothing behind it,
             # as on a desktop whose bus Qt asks whether a screen reader runs; the name service only answers.
-            (allowed if call == "connect" and peer in (x_socket, session_bus, *NAME_SERVICE) else found).append(
-                f"{call} to {peer} = {result}{rest}")
+            peers = (x_socket, session_bus, *NAME_SERVICE, *SYSTEM_BUS)
+            (allowed if call == "connect" and peer in peers else found).append(f"{call} to {peer} = {result}{rest}")
             continue
         path = path_of(arguments, rest, call)
         if path is None:
@@ -152,10 +157,24 @@ def left_running(log):
     return running
 
 
-def nothing_written(program, workspace, bare=False):
+@contextlib.contextmanager
+def bus_on_display(workspace):
+    """The socket of the session bus dbus-launch starts for the X server and names on it, where a bare session's
+    programs find it: the game must, so that a screen reader can reach it."""
+    (workspace / "bus-home").mkdir()
+    machine = next(Path(f).read_text().split()[0] for f in MACHINE_IDS if Path(f).is_file())
+    said = subprocess.run(["dbus-launch", f"--autolaunch={machine}", "--sh-syntax"], check=True, text=True,
+                          env=dict(display_env, HOME=str(workspace / "bus-home")), capture_output=True).stdout
+    try:
+        yield re.search(r"unix:(?:path|abstract)=([^,']+)", said)[1]
+    finally:
+        os.kill(int(re.search(r"DBUS_SESSION_BUS_PID=(\d+)", said)[1]), signal.SIGTERM)
+
+
+def nothing_written(program, workspace, bare=False, display_bus=False):
     """A desktop's session, whose bus the test stands in for with an address that has nothing behind it, under
     the plain C locale, which does not change how the folder's non-ASCII name is read; or a bare session that
-    names neither a runtime folder nor a bus."""
+    names neither a runtime folder nor a bus, though dbus-launch may have named one on its display."""
     self_check(workspace)
     log = workspace / "strace.log"
     session_bus = str(workspace / "no-session-bus")
@@ -163,8 +182,9 @@ def nothing_written(program, workspace, bare=False):
     if bare:
         (workspace / "tmp").mkdir()
         session = {"XDG_RUNTIME_DIR": None, "DBUS_SESSION_BUS_ADDRESS": None, "TMPDIR": str(workspace / "tmp")}
-    with XServer() as server, Game(program, workspace, audio_driver="dummy", command_prefix=(*STRACE, "-o", str(log)),
-                                   extra_env=session) as game:
+    with XServer() as server, (bus_on_display(workspace) if display_bus else contextlib.nullcontext()) as bus, \
+            Game(program, workspace, audio_driver="dummy", command_prefix=(*STRACE, "-o", str(log)),
+                 extra_env=session) as game:
         title = wait_window(TITLE, timeout=30)
         click(title, CONTINUE)
         menu = move_on(TITLE, MENU)
@@ -191,12 +211,13 @@ def nothing_written(program, workspace, bare=False):
     # The tests' own font configuration, which ctest hands the game, is read as the system's would be.
     test_fonts = {os.environ["FONTCONFIG_FILE"]} if "FONTCONFIG_FILE" in os.environ else set()
     found, allowed = findings(log, cue_files | test_fonts | {str(game.program)}, str(game.runtime),
-                              f"/tmp/.X11-unix/X{display_number}", session_bus)
+                              f"/tmp/.X11-unix/X{display_number}", bus or session_bus)
     print("Allowed and seen:\n  " + "\n  ".join(sorted(set(allowed))))
     traced = [(call, path_of(arguments, rest, call), result) for call, arguments, result, rest in calls(log)]
     elsewhere = str(game.working_directory) + "/"
     looked_elsewhere = [f"{call} {path}" for call, path, _ in traced if (path or "").startswith(elsewhere)]
     check(not found, "the program went beyond reading:\n  " + "\n  ".join(sorted(set(found))))
+    check(not display_bus or f"connect to {bus} = 0" in allowed, "the program did not reach the display's bus")
     check(not looked_elsewhere,
           "the program looked for files in its working directory:\n  " + "\n  ".join(looked_elsewhere[:10]))
     opened_cues = [Path(path).stem for call, path, result in traced
@@ -206,9 +227,10 @@ def nothing_written(program, workspace, bare=False):
 
 
 if __name__ == "__main__":
-    require_tools("Xvfb", "xdotool", "xwininfo", "strace")
+    require_tools("Xvfb", "xdotool", "xwininfo", "strace", "dbus-launch")
     if subprocess.run(["strace", "-o", "/dev/null", "/bin/true"], capture_output=True).returncode != 0:
         print("SKIP: strace cannot trace processes here (ptrace is not permitted).")
         sys.exit(SKIP)
     main({"nothing-written": nothing_written,
-          "nothing-written-bare": lambda program, workspace: nothing_written(program, workspace, bare=True)})
+          "nothing-written-bare": lambda program, workspace: nothing_written(program, workspace, bare=True),
+          "nothing-written-bare-bus": lambda program, workspace: nothing_written(program, workspace, True, True)})
