@@ -32,7 +32,7 @@ from harness import (
 SYSTEM_FOLDERS = ("/usr/", "/lib/", "/lib64/", "/etc/", "/proc/", "/sys/", "/dev/", "/var/cache/fontconfig/")
 # The name service cache, which the C library asks for the user's name when it runs.
 NAME_SERVICE = ("/var/run/nscd/socket", "/run/nscd/socket")
-# With a session bus to talk to, the toolkit asks the system's bus too, which only answers.
+# With a session bus to talk to, the toolkit asks the system's bus too.
 SYSTEM_BUS = ("/run/dbus/system_bus_socket", "/var/run/dbus/system_bus_socket")
 SYSTEM_FILES = ("/var/lib/dbus/machine-id",)
 MACHINE_IDS = (*SYSTEM_FILES, "/etc/machine-id")  # the game takes the first it finds, as libdbus does
@@ -99,8 +99,9 @@ def findings(log, allowed_files, runtime_folder, x_socket, session_bus):
         if call == "bind" or (call in ("connect", "sendto", "sendmsg") and "sun_path=" in arguments):
             peer = re.search(r'sun_path=@?"((?:[^"\\]|\\.)*)"', arguments)
             peer = unescape(peer.group(1)) if peer else arguments
-            # The X server's socket is the one peer; the session bus address the test gave has nothing behind it,
-            # as on a desktop whose bus Qt asks whether a screen reader runs; the name service only answers.
+            # The X server's socket is the one peer, and the session bus: the address the test gave has nothing
+            # behind it, as on a desktop whose bus Qt asks whether a screen reader runs, or the display's bus. The
+            # name service and the system's bus only answer.
             peers = (x_socket, session_bus, *NAME_SERVICE, *SYSTEM_BUS)
             (allowed if call == "connect" and peer in peers else found).append(f"{call} to {peer} = {result}{rest}")
             continue
@@ -233,4 +234,5 @@ if __name__ == "__main__":
         sys.exit(SKIP)
     main({"nothing-written": nothing_written,
           "nothing-written-bare": lambda program, workspace: nothing_written(program, workspace, bare=True),
-          "nothing-written-bare-bus": lambda program, workspace: nothing_written(program, workspace, True, True)})
+          "nothing-written-bare-bus":
+              lambda program, workspace: nothing_written(program, workspace, bare=True, display_bus=True)})
