@@ -3,7 +3,6 @@
 #include "app/Program.h"
 
 #include "app/Game.h"
-#include "app/Version.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
 #include "shell/Pixels.h"
@@ -38,7 +37,6 @@ int runProgram(int argc, char *argv[], const QString &cueFolder, const std::func
     int toolkitArgc = 1;
     QApplication application(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("The Pelmaroos Trivia"));
-    QApplication::setApplicationVersion(QLatin1String(version));
     QApplication::setDesktopFileName(QStringLiteral("org.example.pelmaroos.trivia"));
     // Hidden screens that are still loaded keep the game running; it ends when none is left.
     QApplication::setQuitOnLastWindowClosed(false);
