@@ -22,7 +22,8 @@ constexpr quint32 highestRate = 768000;
 constexpr int mostChannels = 8;
 constexpr qint64 pieceBytes = 8192;
 
-// The format SDL converts from, for the samples read as they stand; 24-bit samples are widened to 32.
+// The format SDL converts from, for the samples read as they stand; 24-bit samples are cut to their top
+// 16 bits, all that the device's 16 bits keep of them.
 std::optional<SDL_AudioFormat> streamedFormat(const WaveFormat &format)
 {
     if (format.tag == floatTag && format.bits == 32)
@@ -31,8 +32,8 @@ std::optional<SDL_AudioFormat> streamedFormat(const WaveFormat &format)
         return std::nullopt;
     switch (format.bits) {
     case 8: return AUDIO_U8;
-    case 16: return AUDIO_S16LSB;
-    case 24:
+    case 16:
+    case 24: return AUDIO_S16LSB;
     case 32: return AUDIO_S32LSB;
     default: return std::nullopt;
     }
@@ -71,9 +72,9 @@ struct CueStream::Source {
     qint64 offset = 0;
     qint64 left = 0;
     int frameBytes = 1;
-    bool widen24 = false;
+    bool narrow24 = false;
     QByteArray piece;
-    QByteArray widened;
+    QByteArray narrowed;
 
     ~Source()
     {
@@ -99,14 +100,12 @@ struct CueStream::Source {
         left = got < want ? 0 : left - got;
         if (got <= 0)
             return {};
-        if (!widen24)
+        if (!narrow24)
             return QByteArrayView(piece.constData(), got);
-        widened.resize(got / 3 * 4);
-        for (qint64 sample = 0; sample < got / 3; ++sample) {
-            widened[sample * 4] = 0;
-            std::copy_n(piece.constData() + sample * 3, 3, widened.data() + sample * 4 + 1);
-        }
-        return widened;
+        narrowed.resize(got / 3 * 2);
+        for (qint64 sample = 0; sample < got / 3; ++sample)
+            std::copy_n(piece.constData() + sample * 3 + 1, 2, narrowed.data() + sample * 2);
+        return narrowed;
     }
 };
 
@@ -130,7 +129,7 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
             return nullptr;
         from = *streamed;
         source->frameBytes = format.channels * (format.bits / 8);
-        source->widen24 = format.bits == 24;
+        source->narrow24 = format.bits == 24;
         source->left = header->dataBytes;
         source->file = std::move(file);
     } else {
