@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace pelmaroos::shell {
 
@@ -75,6 +76,9 @@ struct CueStream::Source {
     bool narrow24 = false;
     QByteArray piece;
     QByteArray narrowed;
+    // Silence to follow the samples: SDL's resampler keeps its last few milliseconds back until more
+    // samples come, and a flush alone does not bring them out.
+    QByteArray tail;
 
     ~Source()
     {
@@ -87,7 +91,7 @@ struct CueStream::Source {
     {
         const qint64 want = std::min(left, pieceBytes / frameBytes * frameBytes);
         if (want <= 0)
-            return {};
+            return end();
         if (decoded) {
             const QByteArrayView view(decoded + offset, want);
             offset += want;
@@ -99,13 +103,19 @@ struct CueStream::Source {
         got -= std::max<qint64>(got, 0) % frameBytes;
         left = got < want ? 0 : left - got;
         if (got <= 0)
-            return {};
+            return end();
         if (!narrow24)
             return QByteArrayView(piece.constData(), got);
         narrowed.resize(got / 3 * 2);
         for (qint64 sample = 0; sample < got / 3; ++sample)
             std::copy_n(piece.constData() + sample * 3 + 1, 2, narrowed.data() + sample * 2);
         return narrowed;
+    }
+
+    QByteArrayView end()
+    {
+        piece = std::exchange(tail, {});
+        return piece;
     }
 };
 
@@ -152,6 +162,10 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         rate = loaded.freq;
         source->frameBytes = std::max(1, channels * int(SDL_AUDIO_BITSIZE(from) / 8));
         source->left = length - length % source->frameBytes;
+    }
+    if (rate != device.freq) {
+        const qsizetype frame = channels * qsizetype(SDL_AUDIO_BITSIZE(from) / 8);
+        source->tail = QByteArray(rate / 20 * frame, from == AUDIO_U8 ? '\x80' : '\0');
     }
     SDL_AudioStream *converter =
         sdl.SDL_NewAudioStream(from, Uint8(channels), rate, device.format, device.channels, device.freq);
