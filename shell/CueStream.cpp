@@ -41,24 +41,14 @@ std::optional<SDL_AudioFormat> streamedFormat(const WaveFormat &format)
 }
 
 // SDL allocates what a chunk declares before it reads the chunk, so no declared size may reach past the
-// end of the file; a shorter chunk decodes exactly as SDL decodes a truncated one.
+// end of the file; a shorter chunk decodes exactly as SDL decodes a truncated one. The chunks follow
+// "RIFF", the file's size, which SDL reserves nothing for, and "WAVE".
 void clampChunkSizes(QByteArray &wave)
 {
-    auto clamp = [&wave](qsizetype sizeField) {
-        const qint64 room = wave.size() - sizeField - 4;
-        const auto size = quint32(std::min<qint64>(qFromLittleEndian<quint32>(wave.constData() + sizeField), room));
-        qToLittleEndian(size, wave.data() + sizeField);
-        return size;
-    };
-    qsizetype chunk = 0;
-    if (wave.startsWith("RIFF") && wave.size() >= 12) {
-        clamp(4);
-        chunk = 12;
-    } else {
-        return;
-    }
-    while (chunk + 8 <= wave.size()) {
-        const quint32 size = clamp(chunk + 4);
+    for (qsizetype chunk = 12; chunk + 8 <= wave.size();) {
+        const qint64 room = wave.size() - chunk - 8;
+        const auto size = quint32(std::min<qint64>(qFromLittleEndian<quint32>(wave.constData() + chunk + 4), room));
+        qToLittleEndian(size, wave.data() + chunk + 4);
         chunk += 8 + qsizetype(size) + (size & 1);
     }
 }

@@ -43,8 +43,7 @@ std::optional<WaveHeader> readWaveHeader(QIODevice &file)
     WaveHeader header;
     bool haveData = false;
     qint64 chunk = 12;
-    for (int walked = 0; walked < mostChunks && !(haveData && header.format) && chunk + 8 <= total && file.seek(chunk);
-         ++walked) {
+    for (int walked = 0; walked < mostChunks && !(haveData && header.format) && file.seek(chunk); ++walked) {
         const QByteArray head = file.read(8);
         if (head.size() < 8)
             return std::nullopt;
