@@ -51,12 +51,8 @@ void Picture::click()
     emit clicked();
 }
 
-void Picture::mousePressEvent(QMouseEvent *event)
-{
-    event->setAccepted(event->button() == Qt::LeftButton);
-}
-
-// Like a button, a picture reacts when the press is released over it.
+// Like a button, a picture reacts when the press is released over it; the toolkit hands the release to
+// the control the press began on, whoever took the press.
 void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
