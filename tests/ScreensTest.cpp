@@ -68,6 +68,12 @@ std::vector<Stop> tour()
 {
     std::vector<Stop> stops {
         {QStringLiteral("title"), onView},
+        // Faces are flat: a button held down shows itself by its colour alone.
+        {QStringLiteral("title-continue-held"),
+         [](GameFixture &game) {
+             game.screen(ScreenName::PreMain).view<TitleScreenView>().cmdContinue->setDown(true);
+             return onView(game);
+         }},
         {QStringLiteral("level-menu"),
          [](GameFixture &game) {
              game.click(ScreenName::PreMain, QStringLiteral("cmdContinue"));
@@ -340,19 +346,6 @@ private slots:
         auto *reached = qobject_cast<QPushButton *>(QApplication::focusWidget());
         QVERIFY(reached && plain.size() == 1);
         QVERIFY(!plain.contains(reached->grab().toImage().pixel(reached->width() / 2, 0)));
-    }
-
-    // Faces are flat, so a pressed button must show itself by its colour.
-    void aPressedButtonDarkens()
-    {
-        GameFixture game;
-        game.start();
-        auto *button =
-            game.screen(ScreenName::PreMain).window().findChild<QPushButton *>(QStringLiteral("cmdContinue"));
-        const QPoint inside(12, 12);
-        const QColor face = button->grab().toImage().pixelColor(inside);
-        button->setDown(true);
-        QVERIFY(button->grab().toImage().pixelColor(inside).lightness() < face.lightness());
     }
 
     // What a mouse cannot reach, an assistive tool's press cannot either: the arrows of a hidden page do nothing.
