@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <optional>
+#include <variant>
 
 namespace pelmaroos::shell {
 
@@ -150,17 +151,17 @@ void Screen::connectClicks()
 {
     for (const ClickProcedure &click : m_registry.behaviour(m_name).clicks) {
         // The name says which control the procedure is: a row bound to another control is a fault.
-        QWidget *widget = click.control(m_form->view());
+        const Clickable control = click.control(m_form->view());
+        const QWidget *widget = std::visit([](const QWidget *clickable) { return clickable; }, control);
         if (!widget || QLatin1String(click.name) !=
                            formName(m_name) + QLatin1Char('_') + widget->objectName() + QStringLiteral("_Click"))
             qFatal("%s is not bound to the control it names", click.name);
         auto run = [this, procedure = click.run] { m_registry.runProcedure(procedure); };
-        if (auto *button = qobject_cast<QPushButton *>(widget))
-            QObject::connect(button, &QPushButton::clicked, button, run);
-        else if (auto *picture = qobject_cast<Picture *>(widget))
-            QObject::connect(picture, &Picture::clicked, picture, run);
-        else
-            qFatal("%s: nothing to click", click.name);
+        std::visit(
+            [&run](auto *clickable) {
+                QObject::connect(clickable, &std::remove_pointer_t<decltype(clickable)>::clicked, clickable, run);
+            },
+            control);
     }
 }
 

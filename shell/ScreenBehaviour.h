@@ -14,12 +14,14 @@
 namespace pelmaroos::shell {
 
 using Procedure = std::function<void()>;
+// What a player can click: a button, or a picture that answers clicks.
+using Clickable = std::variant<QPushButton *, Picture *>;
 
 // A click procedure, known by its screen, its control and its event joined by underscores
 // ("Easy3_Image9_Click"), and the control of the screen's view it answers.
 struct ClickProcedure {
     const char *name = nullptr;
-    std::function<QWidget *(const std::any &view)> control;
+    std::function<Clickable(const std::any &view)> control;
     Procedure run;
 };
 
@@ -60,11 +62,11 @@ ScreenBehaviour bindProcedures(Context &context, const Procedures<View, Context>
         behaviour.load = bound(procedures.load.run);
     }
     for (const auto &click : procedures.clicks) {
-        auto control = [member = click.control](const std::any &view) -> QWidget * {
+        auto control = [member = click.control](const std::any &view) -> Clickable {
             const View *typed = std::any_cast<View>(&view);
             if (!typed)
-                return nullptr;
-            return std::visit([typed](auto widget) -> QWidget * { return typed->*widget; }, member);
+                return {};
+            return std::visit([typed](auto widget) -> Clickable { return typed->*widget; }, member);
         };
         behaviour.clicks.push_back({click.name, control, bound(click.run)});
     }

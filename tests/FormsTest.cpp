@@ -11,7 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace pelmaroos::shell;
 
@@ -215,6 +219,29 @@ private slots:
         QCOMPARE(clicked.count(), 1);
         QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(10, 10));
         QCOMPARE(clicked.count(), 1);
+    }
+
+    // A procedure bound to another control than its name says is a fault in the game's tables: loading
+    // its screen stops the program, naming it.
+    void aProcedureBoundToAnotherControlStopsTheProgram()
+    {
+        registry->define(ScreenName::Medium1, layout(),
+                         bindProcedures<TestView>(
+                             *this, {.clicks = {{"Medium1_Label1_Click", &TestView::Command1, [](FormsTest &) {}}}}));
+        QTemporaryFile said;
+        QVERIFY(said.open());
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(said.handle(), STDOUT_FILENO);
+            dup2(said.handle(), STDERR_FILENO);
+            registry->screen(ScreenName::Medium1).window();
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(said.seek(0));
+        QVERIFY(said.readAll().contains("Medium1_Label1_Click is not bound to the control it names"));
     }
 };
 
