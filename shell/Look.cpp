@@ -75,11 +75,10 @@ public:
         qreal lineWidth = 1;
         if (element == PE_PanelButtonCommand) {
             const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
-            const bool focused = (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
-            const bool isDefault = button && (button->features & QStyleOptionButton::DefaultButton);
             const bool down = option->state & (State_Sunken | State_On);
             face = down ? palette.color(QPalette::Button).darker(110) : palette.color(QPalette::Button);
-            if (focused || isDefault) {
+            // Every button takes the default, which Return presses, as it takes the focus.
+            if (button && (button->features & QStyleOptionButton::DefaultButton)) {
                 line = palette.color(QPalette::Highlight).darker(125);
                 lineWidth = 2;
             }
