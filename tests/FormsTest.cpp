@@ -6,7 +6,6 @@
 #include "shell/ViewSlot.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
