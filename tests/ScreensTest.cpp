@@ -333,8 +333,12 @@ private slots:
         QCOMPARE(game.screen(name).caption(), caption);
         const QString icon =
             name == ScreenName::zzzExtra ? screens::pictures::extraIcon : screens::pictures::applicationIcon;
+        // At twice the scale, the icon's own picture at twice the size.
+        const qreal scale = qApp->devicePixelRatio();
+        QImage drawn = pixelsImage(icon + (scale > 1 ? QStringLiteral("@2x") : QString()));
+        drawn.setDevicePixelRatio(scale);
         QCOMPARE(game.screen(name).window().windowIcon().pixmap(32).toImage(),
-                 pixelsImage(icon).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+                 drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     // What a mouse cannot reach, an assistive tool's press cannot either: the arrows of a hidden page do nothing.
