@@ -41,9 +41,11 @@ bool supports(xcb_connection_t *display, xcb_window_t root, xcb_atom_t hint)
 // The frame in the property's order: left, right, top, bottom.
 std::optional<QMargins> extents(xcb_connection_t *display, xcb_window_t window, xcb_atom_t property)
 {
+    constexpr int sideCount = 4;
     const auto reply = xcb::owned(xcb_get_property_reply(
-        display, xcb_get_property(display, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 4 * sizeof(std::uint32_t))
+        display, xcb_get_property(display, 0, window, property, XCB_ATOM_CARDINAL, 0, sideCount), nullptr));
+    if (!reply || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) != sideCount * sizeof(std::uint32_t))
         return std::nullopt;
     const auto *sides = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
     return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3]));
