@@ -48,7 +48,10 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Move && m_window.frameGeometry() != m_window.geometry()) {
+        // A manager that keeps the window where it was asked to be does not move it as it frames it: the
+        // frame is looked for as the window is first drawn, too.
+        const bool placedOrDrawn = event->type() == QEvent::Move || event->type() == QEvent::Paint;
+        if (placedOrDrawn && m_window.frameGeometry() != m_window.geometry()) {
             m_window.removeEventFilter(this);
             learntFrame = frameOf(m_window);
             centre(*learntFrame);

@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 """The game played as a player would, in a real X server: python3 play.py SCENARIO PROGRAM."""
 
+import math
 import sys
 
 from harness import (
@@ -11,13 +12,17 @@ from harness import (
 )
 
 
+def off_centre(window):
+    """How many pixels the framed window's centre is off the screen's; infinitely many before it has a frame."""
+    frame = frame_geometry(window)
+    return max(abs(frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2),
+               abs(frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)) if frame else math.inf
+
+
 def check_size_and_centring(window, size, what):
     """The client area as designed, and the window centred on the screen with its frame."""
     check(geometry(window)[2:] == size, f"the {what} is {geometry(window)[2:]}, not {size}")
-
-    frame = frame_geometry(window)
-    offset = frame and (frame[0] + frame[2] / 2 - SCREEN_SIZE[0] / 2, frame[1] + frame[3] / 2 - SCREEN_SIZE[1] / 2)
-    check(offset and all(abs(d) <= 1 for d in offset), f"the framed {what} came on view {offset} off the centre")
+    check(off_centre(window) <= 1, f"the framed {what} came on view {off_centre(window)} px off the centre")
 
 
 def check_still(window_manager, shown):
@@ -30,7 +35,8 @@ def check_still(window_manager, shown):
 
 def start_up_menu_and_help(program, workspace):
     """Under a window manager, with toolkit options on the command line that the program ignores; closing a
-    page's window through its frame then ends the game as Quit does."""
+    page's window through its frame then ends the game as Quit does. Then under a manager that keeps its
+    frames to itself until it puts them round a window."""
     arguments = ("-platform", "offscreen", "-display", ":0", "-qwindowtitle", "Changed", "-qwindowgeometry",
                  "300x200+10+10")
     with XServer(), WindowManager() as window_manager, Game(program, workspace, arguments=arguments) as game:
@@ -57,6 +63,21 @@ def start_up_menu_and_help(program, workspace):
         run("wmctrl", "-F", "-c", page_title("Easy", 2))
         check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}, not 0")
         check_still(window_manager, shown=5)
+
+        # A manager that does not say beforehand which frame it puts round a window: the title screen is
+        # centred again once it is framed, and the menu comes on view centred with the frame learnt from it.
+        supported = run("xprop", "-root", "-notype", "_NET_SUPPORTED").partition("= ")[2].strip().split(", ")
+        run("xprop", "-root", "-f", "_NET_SUPPORTED", "32a", "-set", "_NET_SUPPORTED",
+            ",".join(atom for atom in supported if atom != "_NET_REQUEST_FRAME_EXTENTS"))
+        (workspace / "unannounced").mkdir()
+        with Game(program, workspace / "unannounced") as game:
+            title = wait_window(TITLE, timeout=20)
+            poll(lambda: f"the title screen centred, not {off_centre(title)} px off", lambda: off_centre(title) <= 1)
+            click(title, CONTINUE)
+            menu = move_on(TITLE, MENU)
+            check_size_and_centring(menu, (349, 283), "menu")
+            click(menu, EXIT)
+            check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}, not 0")
 
 
 def no_sound(program, workspace):
