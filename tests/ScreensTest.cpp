@@ -334,9 +334,8 @@ private slots:
         const QString icon =
             name == ScreenName::zzzExtra ? screens::pictures::extraIcon : screens::pictures::applicationIcon;
         // At twice the scale, the icon's own picture at twice the size.
-        const qreal scale = qApp->devicePixelRatio();
-        QImage drawn = pixelsImage(icon + (scale > 1 ? QStringLiteral("@2x") : QString()));
-        drawn.setDevicePixelRatio(scale);
+        QImage drawn = pixelsImage(icon + (qApp->devicePixelRatio() > 1 ? QStringLiteral("@2x") : QString()));
+        drawn.setDevicePixelRatio(qApp->devicePixelRatio());
         QCOMPARE(game.screen(name).window().windowIcon().pixmap(32).toImage(),
                  drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
