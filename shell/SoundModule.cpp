@@ -152,7 +152,8 @@ void SoundModule::finishPlaying(std::chrono::milliseconds limit)
 {
     awaitOpening();
     const Device &device = *m_device;
-    if (device.id == 0 || !device.playing)
+    // A device that failed to open plays nothing.
+    if (!device.playing)
         return;
     QElapsedTimer elapsed;
     elapsed.start();

@@ -172,7 +172,12 @@ class ScreensTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyLook(); }
+    // A desktop's own colours, which the game's look replaces.
+    void initTestCase()
+    {
+        QApplication::setPalette(QPalette(Qt::darkRed));
+        applyLook();
+    }
     void cleanup() { box.reset(); }
 
     // Exact pixels: the screens are drawn offscreen by one style with one font, so any change is a change.

@@ -165,10 +165,12 @@ private slots:
         add("no-channels.wav", false, Wave {.channels = 0}.bytes());
         add("rate-of-one.wav", false, Wave {.rate = 1}.bytes());
         add("mp3-tagged.wav", false, Wave {.tag = 0x55}.bytes());
-        // Decoded whole, so the samples' chunk's claim is cut to the file before the decoder reserves it.
+        // Decoded whole, so the samples' chunk's claim is cut to the file before the decoder reserves it,
+        // after an odd chunk's padding.
         Wave adpcmClaims4GiB = adpcm();
         adpcmClaims4GiB.dataSize = 0xFFFFFFF0u;
-        add("adpcm-data-claims-4-gib.wav", true, adpcmClaims4GiB.bytes());
+        add("adpcm-data-claims-4-gib.wav", true,
+            adpcmClaims4GiB.bytes().insert(12, QByteArray("LIST\3\0\0\0odd\0", 12)));
         adpcm().writeSparse(path(QStringLiteral("adpcm-decodes-past-cap.wav")), (cap / (2041 * 2) + 100) * 1024);
         QTest::newRow("adpcm-decodes-past-cap") << QStringLiteral("adpcm-decodes-past-cap.wav") << false;
         // Samples of every width are read as they play, so a file past the cap still plays.

@@ -3,7 +3,6 @@
 #include "shell/WaveLength.h"
 #include "harness/WaveFile.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,14 +51,6 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("cue.wav"));
         harness::writeFile(path, bytes);
         QCOMPARE(shell::waveLength(path).count(), milliseconds);
-    }
-
-    void onlyARegularFileIsRead()
-    {
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.wav")));
-        QCOMPARE(shell::waveLength(folder.filePath(QStringLiteral("folder.wav"))).count(), 0);
-        QCOMPARE(shell::waveLength(folder.filePath(QStringLiteral("missing.wav"))).count(), 0);
     }
 };
 
