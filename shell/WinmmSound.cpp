@@ -24,12 +24,16 @@ constexpr UINT playInBackground = SND_ASYNC; // 1: start the sound and return at
 
 std::string toAnsiCodePage(const std::wstring &text, bool &lost)
 {
+    // Where the ANSI code page is UTF-8 (a choice Windows offers) every name can be spelt, and the call
+    // fails outright when asked to refuse look-alike letters or to report a lost one.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    const int size =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr, &usedDefault);
+    BOOL *const report = utf8 ? nullptr : &usedDefault;
+    const int size = WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, nullptr, 0, nullptr, report);
     std::string ansi(std::size_t(std::max(size, 1)), '\0');
     if (size > 0)
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, ansi.data(), size, nullptr, &usedDefault);
+        WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, ansi.data(), size, nullptr, report);
     ansi.resize(std::strlen(ansi.c_str()));
     lost = size == 0 || usedDefault;
     return ansi;

@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
 """The Windows zip as a player gets it, played under Wine on an X server of the test's own:
-python3 under_wine.py ZIP ICON GOLDEN_FOLDER SCREENSHOT_FOLDER. The program file's version record and icon are
-read back field by field; the game is unpacked into an awkward folder, started from another one, and played
+python3 under_wine.py SOURCE_FOLDER BUILD_FOLDER cross-builds the program and its zip into BUILD_FOLDER against
+the Qt for Windows in the cache, and skips when that Qt is not there. The program file's version record and icon
+are read back field by field; the game is unpacked into an awkward folder, started from another one, and played
 through one level by clicks to its result screen and its end."""
 
+import os
 import re
 import subprocess
 import sys
@@ -17,7 +19,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 
 from harness import (  # noqa: E402  (the shared harness lives beside the Linux end-to-end tests)
     CONTINUE, CUES, LEVEL_BUTTONS, MENU, RESULT_QUIT, SCREEN_SIZE, TITLE, TWIPS_PER_PIXEL, Failure, Game, Recording,
-    SoundServer, WindowManager, XServer, check, click, click_points, control, cue_samples, display_env,
+    SKIP, SoundServer, WindowManager, XServer, check, click, click_points, control, cue_samples, display_env,
     frame_geometry, geometry, layout, move_on, point, page_title, play_level, poll, require_tools, result_title, run,
     visible_titles, wait_window,
 )
@@ -25,8 +27,10 @@ from harness import (  # noqa: E402  (the shared harness lives beside the Linux 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver"
 PROGRAM = "Pelmaroos Trivia!.exe"
-# Blanks, "!" and letters outside ASCII that the ANSI code page still has.
+# Blanks, "!" and letters outside ASCII that the ANSI code page still has: winmm is handed the name as it is.
 FOLDER = "Spiele für alle! Ärger"
+# Letters that code page lacks: winmm is handed the folder's short name.
+FOLDER_BEYOND_CODE_PAGE = "Παιχνίδια για όλους"
 VERSION = (6, 1, 0, 2)
 STRINGS = {
     "FileVersion": "6.01.0002", "ProductVersion": "6.01.0002", "FileDescription": "Pelmaroos Trivia",
@@ -124,10 +128,22 @@ class WineGame(Game):
         return self
 
     def sounds_asked_for(self):
-        """The file names the program handed to sndPlaySoundA, in order."""
-        text = self.log.read_text(errors="replace")
-        # Wine's winmm trace names each sound it is handed as: proc_PlaySound SoundName=L"...\\theme.wav"
-        return re.findall(r'proc_PlaySound SoundName=L"([^"]*?\.wav)"', text, re.IGNORECASE)
+        """The file names the program handed to sndPlaySoundA, in order, each with whether winmm opened it."""
+        asked = []
+        for line in self.log.read_text(errors="replace").splitlines():
+            # Wine's winmm trace names each sound it is handed, the letters beyond ASCII as four hex digits, as in
+            #   proc_PlaySound SoundName=L"Z:\\tmp\\Spiele f\00fcr alle\\theme.wav" !
+            # and, once it has opened the file, reads its first chunk.
+            if named := re.search(r'proc_PlaySound SoundName=L"(.*?\.wav)"', line, re.IGNORECASE):
+                asked.append([re.sub(r"\\(\\|[0-9a-fA-F]{4})",
+                                     lambda escape: "\\" if escape[1] == "\\" else chr(int(escape[1], 16)),
+                                     named[1]), False])
+            elif "ParentChunk ckid=RIFF" in line and asked:
+                asked[-1][1] = True
+        return asked
+
+    def names_asked_for(self):
+        return [Path(name.replace("\\", "/")).name for name, _ in self.sounds_asked_for()]
 
 
 def prepare_prefix(prefix):
@@ -214,8 +230,10 @@ def play(zip_path, icon_file, golden, shots, workspace):
             title = wait_window(TITLE, timeout=60)
             check(geometry(title)[2:] == (730, 267), f"the title screen is {geometry(title)[2:]}")
             check_centred(title, "title screen")
-            poll("the theme to be asked for", lambda: game.sounds_asked_for(), timeout=10)
-            check(game.sounds_asked_for()[0].endswith("theme.wav"), f"asked for {game.sounds_asked_for()}")
+            theme_asked = poll("the theme to be opened", lambda: game.sounds_asked_for()[:1], timeout=10)
+            # Wine names a Linux file on its drive Z:.
+            theme_file = "Z:" + str(folder / "theme.wav").replace("/", "\\")
+            check(theme_asked == [[theme_file, True]], f"asked for {theme_asked}")
             # Wine's winmm does not reach every sound server: the recording's cues are checked only if it does.
             waited = time.monotonic()
             while (heard := recording.find(theme)) is None and time.monotonic() < waited + 15:
@@ -236,8 +254,7 @@ def play(zip_path, icon_file, golden, shots, workspace):
             screenshot(page, golden, shots, "easy-page-1", "Easy1")
             result = play_level(game, "Easy", 18)
             check(visible_titles() == [result_title("Easy", 18)], f"on view: {visible_titles()}")
-            poll("wow.wav to be asked for",
-                 lambda: any(name.endswith("wow.wav") for name in game.sounds_asked_for()), timeout=10)
+            poll("wow.wav to be asked for", lambda: "wow.wav" in game.names_asked_for(), timeout=10)
             screenshot(result, golden, shots, "easy-result-top", "EasyAbout")
 
             click(result, RESULT_QUIT["Easy"])
@@ -245,18 +262,24 @@ def play(zip_path, icon_file, golden, shots, workspace):
             status = game.wait_exit(timeout=15)
             check(status == 0, f"the program ended with status {status}")
             print(f"the program ended {time.monotonic() - quit_at:.1f} s after Quit")
-            asked = [Path(name.replace("\\", "/")).name for name in game.sounds_asked_for()]
+            asked = game.names_asked_for()
             check(asked == ["theme.wav", "wow.wav", "doh.wav"], f"the sounds asked for were {asked}")
             if heard is not None:
                 check(recording.find(wow) is not None and recording.find(doh) is not None,
                       "the result cue or the farewell was not heard")
-        # Closing the title screen through its frame ends the game, as on Linux.
-        with WineGame(prefix, program, workspace) as game:
+        # From a folder whose name the ANSI code page cannot spell, the theme is still found; closing the title
+        # screen through its frame ends the game, as on Linux.
+        folder = folder.rename(folder.with_name(FOLDER_BEYOND_CODE_PAGE))
+        with WineGame(prefix, folder / PROGRAM, workspace) as game:
             wait_window(TITLE, timeout=60)
+            theme_asked = poll("the theme to be opened", lambda: game.sounds_asked_for()[:1], timeout=10)
+            check(theme_asked[0][1] and game.names_asked_for() == ["theme.wav"],
+                  f"from {FOLDER_BEYOND_CODE_PAGE}, asked for {theme_asked}")
             run("wmctrl", "-F", "-c", TITLE)
             status = game.wait_exit(timeout=15)
             check(status == 0, f"closed through its frame, the program ended with status {status}")
-        print("closing the title screen's frame ended the program")
+        print(f"from {FOLDER_BEYOND_CODE_PAGE} the theme was found as {theme_asked[0][0]}; closing the title screen's "
+              "frame ended the program")
         subprocess.run([WINESERVER, "-k"], env=dict(game.env), capture_output=True)
         subprocess.run([WINESERVER, "-w"], env=dict(game.env), capture_output=True)
         check(files_in(folder) == unpacked, "the program's folder changed")
@@ -266,18 +289,38 @@ def play(zip_path, icon_file, golden, shots, workspace):
         check(not registry_mentions(prefix), f"registry keys left: {registry_mentions(prefix)}")
 
 
+def cross_built_zip(source, build):
+    """The program and its zip, built into the folder against the Qt for Windows in the cache."""
+    qt = subprocess.run([source / "tools" / "windows" / "build-qt.sh", "--cached"], capture_output=True, text=True)
+    if qt.returncode != 0:
+        print("SKIP: the test under Wine needs Qt cross-built for Windows, which `make windows-qt` builds once.")
+        sys.exit(SKIP)
+    steps = [["cmake", "--build", build]]
+    if not (build / "build.ninja").is_file():
+        steps.insert(0, ["cmake", "-S", source, "--preset", "windows", "-B", build])
+    for step in steps:
+        done = subprocess.run(step, capture_output=True, text=True,
+                              env=dict(os.environ, PELMAROOS_WINDOWS_QT=qt.stdout.strip()))
+        check(done.returncode == 0, f"{' '.join(map(str, step))} failed:\n{(done.stdout + done.stderr)[-3000:]}")
+    return next(build.glob("pelmaroos-trivia-*-windows-x64.zip"))
+
+
 def main():
-    zip_path, icon_file, golden, shots = map(Path, sys.argv[1:5])
+    source, build = (Path(argument).resolve() for argument in sys.argv[1:3])
     require_tools("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio", "parec",
-                  WINE, modules=("pefile", "numpy"), needed_by="the test under Wine")
-    shots.mkdir(parents=True, exist_ok=True)
+                  WINE, "x86_64-w64-mingw32-g++-posix", modules=("pefile", "numpy"), needed_by="the test under Wine")
     started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="pelmaroos-wine-") as workspace:
-        try:
-            play(zip_path, icon_file, golden, shots, Path(workspace))
-        except Failure as failure:
-            print(f"FAIL: under Wine: {failure}")
-            sys.exit(1)
+    try:
+        zip_path = cross_built_zip(source, build)
+        shots = build / "wine-screens"
+        shots.mkdir(exist_ok=True)
+        print(f"the Windows program built in {time.monotonic() - started:.1f} s")
+        with tempfile.TemporaryDirectory(prefix="pelmaroos-wine-") as workspace:
+            play(zip_path, source / "screens" / "pictures" / "app.ico", source / "tests" / "golden", shots,
+                 Path(workspace))
+    except Failure as failure:
+        print(f"FAIL: under Wine: {failure}")
+        sys.exit(1)
     print(f"PASS: under Wine ({time.monotonic() - started:.1f} s)")
 
 

@@ -3,10 +3,10 @@
 # SPDX-License-Identifier: MIT
 # Cross-builds a static qtbase for 64-bit Windows from Debian's own source package, once, into a cache
 # outside the checkout; later runs find it and return at once. Prints the prefix as its last line.
+# With --cached it only looks: it prints the prefix if Qt is there and fails otherwise.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/../install-deps.sh" windows >&2
 
 # The Qt the host's moc, rcc and uic belong to is the Qt whose source is built.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//; s/-.*//')
@@ -27,6 +27,8 @@ if [[ -f "$prefix/.complete" ]]; then
     echo "$prefix"
     exit 0
 fi
+[[ "${1:-}" != --cached ]] || exit 1
+"$here/../install-deps.sh" windows >&2
 
 started=$(date +%s)
 # An interrupted build goes on where it stopped.
