@@ -182,7 +182,9 @@ def nothing_written(program, workspace, bare=False, display_bus=False):
     session = {"DBUS_SESSION_BUS_ADDRESS": f"unix:path={session_bus}", "LANG": "C", "LC_ALL": "C"}
     if bare:
         (workspace / "tmp").mkdir()
-        session = {"XDG_RUNTIME_DIR": None, "DBUS_SESSION_BUS_ADDRESS": None, "TMPDIR": str(workspace / "tmp")}
+        # Exported empty, as some session scripts leave them, they name nothing, as when they are not there.
+        unset = None if display_bus else ""
+        session = {"XDG_RUNTIME_DIR": unset, "DBUS_SESSION_BUS_ADDRESS": unset, "TMPDIR": str(workspace / "tmp")}
     with XServer() as server, (bus_on_display(workspace) if display_bus else contextlib.nullcontext()) as bus, \
             Game(program, workspace, audio_driver="dummy", command_prefix=(*STRACE, "-o", str(log)),
                  extra_env=session) as game:
