@@ -109,7 +109,8 @@ private slots:
 
     void cleanup() { registry.reset(); }
 
-    void referenceCreatesTheInstanceOnly()
+    // A reference creates the instance alone; reaching a control loads it, hidden, its Load first.
+    void referenceCreatesTheInstanceAndControlAccessLoadsIt()
     {
         QVERIFY(!registry->isCreated(ScreenName::PreMain));
         Screen &screen = a();
@@ -118,10 +119,7 @@ private slots:
         QVERIFY(!screen.isLoaded());
         QCOMPARE(loads, 0);
         QVERIFY(!registry->isCreated(ScreenName::Main));
-    }
 
-    void controlAccessLoadsHiddenAndRunsLoadFirst()
-    {
         QCOMPARE(controlsOfA().Text1->text(), QString());
         QVERIFY(a().isLoaded());
         QVERIFY(!a().isVisible());

@@ -81,6 +81,7 @@ class GameFlowTest final : public QObject
 private slots:
     void initTestCase() { applyLook(); }
 
+    // Return on the title presses its focused button, as a click does.
     void startUpShowsTheTitleAndPlaysTheTheme()
     {
         GameFixture game;
@@ -89,13 +90,6 @@ private slots:
         for (ScreenName name : allScreens)
             QCOMPARE(game.registry().isCreated(name), name == ScreenName::PreMain);
         QCOMPARE(game.sound.played, QStringList {game.folder.path() + QStringLiteral("/theme.wav")});
-    }
-
-    // Return presses the focused button, as a click does.
-    void returnPressesTheFocusedButton()
-    {
-        GameFixture game;
-        game.start();
         QTest::keyClick(game.screen(ScreenName::PreMain).window().focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(game.loadedScreens(), QStringList {QStringLiteral("Main")});
     }

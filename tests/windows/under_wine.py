@@ -63,12 +63,8 @@ def check_version_record(program, icon_file):
                             ("product", fixed.ProductVersionMS, fixed.ProductVersionLS)):
         got = (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF)
         check(got == VERSION, f"the {what} version is {got}, not {VERSION}")
-    tables, translations = [], []
-    for info in pe.FileInfo[0]:
-        if info.Key == b"StringFileInfo":
-            tables += info.StringTable
-        elif info.Key == b"VarFileInfo":
-            translations += [var.entry for var in info.Var]
+    tables = [table for info in pe.FileInfo[0] if info.Key == b"StringFileInfo" for table in info.StringTable]
+    translations = [var.entry for info in pe.FileInfo[0] if info.Key == b"VarFileInfo" for var in info.Var]
     check([table.LangID for table in tables] == [b"040904B0"],
           f"the string tables are {[table.LangID for table in tables]}, not one for 040904B0")
     entries = {key.decode(): value.decode() for key, value in tables[0].entries.items()}
@@ -142,8 +138,11 @@ class WineGame(Game):
                 asked[-1][1] = True
         return asked
 
-    def names_asked_for(self):
-        return [Path(name.replace("\\", "/")).name for name, _ in self.sounds_asked_for()]
+
+
+def opened(folder, cue):
+    """A cue handed to winmm by its own name, which Wine gives a Linux file on its drive Z:, and opened."""
+    return ["Z:" + str(folder / f"{cue}.wav").replace("/", "\\"), True]
 
 
 def prepare_prefix(prefix):
@@ -232,9 +231,7 @@ def play(zip_path, icon_file, golden, shots, workspace):
             check(geometry(title)[2:] == (730, 267), f"the title screen is {geometry(title)[2:]}")
             check_centred(title, "title screen")
             theme_asked = poll("the theme to be opened", lambda: game.sounds_asked_for()[:1], timeout=10)
-            # Wine names a Linux file on its drive Z:.
-            theme_file = "Z:" + str(folder / "theme.wav").replace("/", "\\")
-            check(theme_asked == [[theme_file, True]], f"asked for {theme_asked}")
+            check(theme_asked == [opened(folder, "theme")], f"asked for {theme_asked}")
             # Wine's winmm does not reach every sound server: the recording's cues are checked only if it does.
             waited = time.monotonic()
             while (heard := recording.find(theme)) is None and time.monotonic() < waited + 15:
@@ -255,7 +252,7 @@ def play(zip_path, icon_file, golden, shots, workspace):
             screenshot(page, golden, shots, "easy-page-1", "Easy1")
             result = play_level(game, "Easy", 18)
             check(visible_titles() == [result_title("Easy", 18)], f"on view: {visible_titles()}")
-            poll("wow.wav to be asked for", lambda: "wow.wav" in game.names_asked_for(), timeout=10)
+            poll("wow.wav to be opened", lambda: opened(folder, "wow") in game.sounds_asked_for(), timeout=10)
             screenshot(result, golden, shots, "easy-result-top", "EasyAbout")
 
             click(result, RESULT_QUIT["Easy"])
@@ -263,8 +260,8 @@ def play(zip_path, icon_file, golden, shots, workspace):
             status = game.wait_exit(timeout=15)
             check(status == 0, f"the program ended with status {status}")
             print(f"the program ended {time.monotonic() - quit_at:.1f} s after Quit")
-            asked = game.names_asked_for()
-            check(asked == ["theme.wav", "wow.wav", "doh.wav"], f"the sounds asked for were {asked}")
+            asked = game.sounds_asked_for()
+            check(asked == [opened(folder, cue) for cue in ("theme", "wow", "doh")], f"the cues asked for were {asked}")
             if heard is not None:
                 check(recording.find(wow) is not None and recording.find(doh) is not None,
                       "the result cue or the farewell was not heard")
@@ -274,7 +271,7 @@ def play(zip_path, icon_file, golden, shots, workspace):
         with WineGame(prefix, folder / PROGRAM, workspace) as game:
             wait_window(TITLE, timeout=60)
             theme_asked = poll("the theme to be opened", lambda: game.sounds_asked_for()[:1], timeout=10)
-            check(theme_asked[0][1] and game.names_asked_for() == ["theme.wav"],
+            check(theme_asked[0][1] and theme_asked[0][0].endswith("\\theme.wav"),
                   f"from {FOLDER_BEYOND_CODE_PAGE}, asked for {theme_asked}")
             run("wmctrl", "-F", "-c", TITLE)
             status = game.wait_exit(timeout=15)
@@ -305,8 +302,9 @@ def cross_built_zip(source, build):
 
 def main():
     source, build = (Path(argument).resolve() for argument in sys.argv[1:3])
-    require_tools("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio", "parec",
-                  WINE, "x86_64-w64-mingw32-g++-posix", modules=("pefile", "numpy"), needed_by="the test under Wine")
+    require_tools("Xvfb", "openbox", "wmctrl", "xdotool", "xwininfo", "xprop", "import", "compare", "pulseaudio",
+                  "parec", WINE, "x86_64-w64-mingw32-g++-posix", modules=("pefile", "numpy"),
+                  needed_by="the test under Wine")
     started = time.monotonic()
     try:
         zip_path = cross_built_zip(source, build)
