@@ -139,7 +139,6 @@ class WineGame(Game):
         return asked
 
 
-
 def opened(folder, cue):
     """A cue handed to winmm by its own name, which Wine gives a Linux file on its drive Z:, and opened."""
     return ["Z:" + str(folder / f"{cue}.wav").replace("/", "\\"), True]
@@ -297,7 +296,8 @@ def cross_built_zip(source, build):
         done = subprocess.run(step, capture_output=True, text=True,
                               env=dict(os.environ, PELMAROOS_WINDOWS_QT=qt.stdout.strip()))
         check(done.returncode == 0, f"{' '.join(map(str, step))} failed:\n{(done.stdout + done.stderr)[-3000:]}")
-    return next(build.glob("pelmaroos-trivia-*-windows-x64.zip"))
+    # The newest, should an older version's zip still lie there.
+    return max(build.glob("pelmaroos-trivia-*-windows-x64.zip"), key=lambda zip_path: zip_path.stat().st_mtime)
 
 
 def main():
