@@ -8,6 +8,7 @@
 #include "shell/Pixels.h"
 #include "shell/PlatformSound.h"
 #include "shell/QtMessageBox.h"
+#include "shell/WindowAccessibility.h"
 
 #include <QApplication>
 
@@ -41,6 +42,7 @@ int runProgram(int argc, char *argv[], const QString &cueFolder, const std::func
     // Hidden screens that are still loaded keep the game running; it ends when none is left.
     QApplication::setQuitOnLastWindowClosed(false);
     shell::applyLook();
+    shell::installWindowAccessibility();
 
     shell::QtMessageBox messageBoxes;
     Game game(messageBoxes, sound, cueFolder.isEmpty() ? QCoreApplication::applicationDirPath() : cueFolder);

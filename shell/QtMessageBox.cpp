@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/QtMessageBox.h"
 
-#include "shell/WindowAccessibility.h"
-
 #include <QLabel>
 
 namespace pelmaroos::shell {
@@ -15,7 +13,6 @@ void QtMessageBox::show(const QString &prompt, MessageStyle style, const QString
 
 std::unique_ptr<QMessageBox> QtMessageBox::build(const QString &prompt, MessageStyle style, const QString &title)
 {
-    installWindowAccessibility();
     auto box = std::make_unique<QMessageBox>(
         style == MessageStyle::Question ? QMessageBox::Question : QMessageBox::NoIcon, title, prompt, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);

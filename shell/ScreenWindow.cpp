@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/ScreenWindow.h"
 
-#include "shell/WindowAccessibility.h"
-
 #include <QCloseEvent>
 
 namespace pelmaroos::shell {
@@ -11,7 +9,6 @@ namespace pelmaroos::shell {
 ScreenWindow::ScreenWindow(std::function<void()> onCloseRequest)
     : m_onCloseRequest(std::move(onCloseRequest))
 {
-    installWindowAccessibility();
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

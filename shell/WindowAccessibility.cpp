@@ -8,8 +8,6 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 
-#include <mutex>
-
 namespace pelmaroos::shell {
 
 namespace {
@@ -33,8 +31,7 @@ QAccessibleInterface *windowInterface(const QString &, QObject *object)
 
 void installWindowAccessibility()
 {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
+    QAccessible::installFactory(windowInterface);
 }
 
 } // namespace pelmaroos::shell
