@@ -79,7 +79,7 @@ struct CueStream::Source {
     // The next whole frames, at most a piece of them; empty at the end, also when the file is cut short.
     QByteArrayView next()
     {
-        const qint64 want = std::min(left, pieceBytes / frameBytes * frameBytes);
+        const qint64 want = std::min(left, pieceBytes) / frameBytes * frameBytes;
         if (want <= 0)
             return end();
         if (decoded) {
@@ -97,8 +97,10 @@ struct CueStream::Source {
         if (!narrow24)
             return QByteArrayView(piece.constData(), got);
         narrowed.resize(got / 3 * 2);
-        for (qint64 sample = 0; sample < got / 3; ++sample)
-            std::copy_n(piece.constData() + sample * 3 + 1, 2, narrowed.data() + sample * 2);
+        for (qint64 sample = 0; sample < got / 3; ++sample) {
+            narrowed[sample * 2] = piece.at(sample * 3 + 1);
+            narrowed[sample * 2 + 1] = piece.at(sample * 3 + 2);
+        }
         return narrowed;
     }
 
@@ -151,7 +153,7 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         channels = loaded.channels;
         rate = loaded.freq;
         source->frameBytes = std::max(1, channels * int(SDL_AUDIO_BITSIZE(from) / 8));
-        source->left = length - length % source->frameBytes;
+        source->left = length;
     }
     if (rate != device.freq) {
         const qsizetype frame = channels * qsizetype(SDL_AUDIO_BITSIZE(from) / 8);
