@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -22,7 +23,8 @@ namespace {
 
 constexpr UINT playInBackground = SND_ASYNC; // 1: start the sound and return at once
 
-std::string toAnsiCodePage(const std::wstring &text, bool &lost)
+// The text in the ANSI code page, or none where that code page lacks some of its letters.
+std::optional<std::string> toAnsiCodePage(const std::wstring &text)
 {
     // Where the ANSI code page is UTF-8 (a choice Windows offers) every name can be spelt, and the call
     // fails outright when asked to refuse look-alike letters or to report a lost one.
@@ -31,38 +33,35 @@ std::string toAnsiCodePage(const std::wstring &text, bool &lost)
     BOOL usedDefault = FALSE;
     BOOL *const report = utf8 ? nullptr : &usedDefault;
     const int size = WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, nullptr, 0, nullptr, report);
-    std::string ansi(std::size_t(std::max(size, 1)), '\0');
-    if (size > 0)
-        WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, ansi.data(), size, nullptr, report);
+    if (size == 0 || usedDefault)
+        return std::nullopt;
+    std::string ansi(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, ansi.data(), size, nullptr, report);
     ansi.resize(std::strlen(ansi.c_str()));
-    lost = size == 0 || usedDefault;
     return ansi;
 }
 
 // winmm takes the name in the ANSI code page. A folder whose name has letters that code page lacks is
-// reached through its short name, which has none; without one, the name as converted fails to play.
-std::string soundName(const QString &path)
+// reached through its short name, which has none; with no short name either, the cue cannot be named.
+std::optional<std::string> soundName(const QString &path)
 {
     const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
-    bool lost = false;
-    std::string ansi = toAnsiCodePage(wide, lost);
-    if (!lost)
+    if (std::optional<std::string> ansi = toAnsiCodePage(wide))
         return ansi;
-    std::wstring shortName(MAX_PATH, L'\0');
-    const DWORD length = GetShortPathNameW(wide.c_str(), shortName.data(), DWORD(shortName.size()));
-    if (length == 0 || length >= shortName.size())
-        return ansi;
-    shortName.resize(length);
-    std::string shortAnsi = toAnsiCodePage(shortName, lost);
-    return lost ? ansi : shortAnsi;
+    const DWORD room = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (room == 0)
+        return std::nullopt;
+    std::wstring shortName(room, L'\0');
+    shortName.resize(GetShortPathNameW(wide.c_str(), shortName.data(), room));
+    return toAnsiCodePage(shortName);
 }
 
 } // namespace
 
 bool WinmmSound::play(const QString &path)
 {
-    const std::string name = soundName(path);
-    const bool started = sndPlaySoundA(name.c_str(), playInBackground) != FALSE;
+    const std::optional<std::string> name = soundName(path);
+    const bool started = name && sndPlaySoundA(name->c_str(), playInBackground) != FALSE;
     m_length = started ? waveLength(path) : std::chrono::milliseconds(0);
     m_started.start();
     return started;
