@@ -141,7 +141,7 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         file.reset();
         clampChunkSizes(whole);
         SDL_AudioSpec loaded {};
-        Uint32 length = 0;
+        Uint32 length {};
         source->freeDecoded = sdl.SDL_FreeWAV;
         SDL_RWops *bytes = sdl.SDL_RWFromConstMem(whole.constData(), int(whole.size()));
         if (!bytes || !sdl.SDL_LoadWAV_RW(bytes, 1, &loaded, &source->decoded, &length))
