@@ -62,7 +62,7 @@ bool WinmmSound::play(const QString &path)
 {
     const std::optional<std::string> name = soundName(path);
     const bool started = name && sndPlaySoundA(name->c_str(), playInBackground) != FALSE;
-    m_length = started ? waveLength(path) : std::chrono::milliseconds(0);
+    m_length = started ? waveLength(path) : std::chrono::milliseconds::zero();
     m_started.start();
     return started;
 }
