@@ -130,7 +130,6 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         if (!file->seek(header->dataStart))
             return nullptr;
         from = *streamed;
-        source->frameBytes = format.channels * (format.bits / 8);
         source->narrow24 = format.bits == 24;
         source->left = header->dataBytes;
         source->file = std::move(file);
@@ -138,7 +137,6 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         if (file->size() > maxDecodedBytes || !file->seek(0))
             return nullptr;
         QByteArray whole = file->readAll();
-        file.reset();
         clampChunkSizes(whole);
         SDL_AudioSpec loaded {};
         Uint32 length {};
@@ -152,13 +150,13 @@ std::unique_ptr<CueStream> CueStream::open(const SdlAudio &sdl, std::unique_ptr<
         from = loaded.format;
         channels = loaded.channels;
         rate = loaded.freq;
-        source->frameBytes = std::max(1, channels * int(SDL_AUDIO_BITSIZE(from) / 8));
         source->left = length;
     }
-    if (rate != device.freq) {
-        const qsizetype frame = channels * qsizetype(SDL_AUDIO_BITSIZE(from) / 8);
+    // A frame, one sample of every channel, as SDL is handed it; 24-bit frames are read whole and narrowed.
+    const int frame = channels * int(SDL_AUDIO_BITSIZE(from) / 8);
+    source->frameBytes = source->narrow24 ? channels * 3 : frame;
+    if (rate != device.freq)
         source->tail = QByteArray(rate / 20 * frame, from == AUDIO_U8 ? '\x80' : '\0');
-    }
     SDL_AudioStream *converter =
         sdl.SDL_NewAudioStream(from, Uint8(channels), rate, device.format, device.channels, device.freq);
     if (!converter)
