@@ -90,7 +90,7 @@ struct CueStream::Source {
         }
         piece.resize(want);
         qint64 got = file->read(piece.data(), want);
-        got -= std::max<qint64>(got, 0) % frameBytes;
+        got -= got % frameBytes;
         left = got < want ? 0 : left - got;
         if (got <= 0)
             return end();
