@@ -5,6 +5,7 @@
 #include "app/Game.h"
 #include "screens/Pictures.h"
 #include "shell/Look.h"
+#include "shell/PictureAccessibility.h"
 #include "shell/Pixels.h"
 #include "shell/PlatformSound.h"
 #include "shell/QtMessageBox.h"
@@ -43,6 +44,7 @@ int runProgram(int argc, char *argv[], const QString &cueFolder, const std::func
     QApplication::setQuitOnLastWindowClosed(false);
     shell::applyLook();
     shell::installWindowAccessibility();
+    shell::installPictureAccessibility();
 
     shell::QtMessageBox messageBoxes;
     Game game(messageBoxes, sound, cueFolder.isEmpty() ? QCoreApplication::applicationDirPath() : cueFolder);

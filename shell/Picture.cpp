@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/Picture.h"
 
-#include "shell/PictureAccessibility.h"
 #include "shell/Pixels.h"
 
 #include <QMetaMethod>
@@ -33,7 +32,6 @@ Picture::Picture(const QString &resource, QWidget *parent)
     : QLabel(parent)
     , m_picture(pictureFor(resource, devicePixelRatio()))
 {
-    installPictureAccessibility();
 }
 
 QSize Picture::pictureSize() const

@@ -5,7 +5,7 @@
 namespace pelmaroos::shell {
 
 // Lets assistive tools read a picture by its name and press the pictures that react to a click, as the
-// page arrows do. Safe to call more than once.
+// page arrows do. Called once, as the program starts.
 void installPictureAccessibility();
 
 } // namespace pelmaroos::shell

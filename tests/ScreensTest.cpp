@@ -6,6 +6,7 @@
 #include "shell/Form.h"
 #include "shell/Look.h"
 #include "shell/Picture.h"
+#include "shell/PictureAccessibility.h"
 #include "shell/Pixels.h"
 #include "shell/QtMessageBox.h"
 
@@ -177,6 +178,7 @@ private slots:
     {
         QApplication::setPalette(QPalette(Qt::darkRed));
         applyLook();
+        installPictureAccessibility();
     }
     void cleanup() { box.reset(); }
 

@@ -248,8 +248,7 @@ private slots:
             Pace::RealTime, wait);
         const auto longPlayed = std::size_t(std::count(samples.begin(), samples.end(), qint16(1111)));
         QCOMPARE(std::size_t(std::count(samples.begin(), samples.end(), qint16(2222))), nextPlayed);
-        QVERIFY2(longPlayed < longLength / 4,
-                 qPrintable(QStringLiteral("%1 samples of the first cue").arg(longPlayed)));
+        QVERIFY2(longPlayed < longLength / 4, qPrintable(QStringLiteral("%1 of the first cue").arg(longPlayed)));
     }
 
     // Each format the file's samples are read in as they stand, a level of 0x1234 in the device's 16 bits
