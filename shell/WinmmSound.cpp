@@ -7,7 +7,6 @@
 #include <QDir>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <thread>
@@ -32,12 +31,12 @@ std::optional<std::string> toAnsiCodePage(const std::wstring &text)
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL *const report = utf8 ? nullptr : &usedDefault;
-    const int size = WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, nullptr, 0, nullptr, report);
+    const int length = int(text.size());
+    const int size = WideCharToMultiByte(CP_ACP, flags, text.c_str(), length, nullptr, 0, nullptr, report);
     if (size == 0 || usedDefault)
         return std::nullopt;
     std::string ansi(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, ansi.data(), size, nullptr, report);
-    ansi.resize(std::strlen(ansi.c_str()));
+    WideCharToMultiByte(CP_ACP, flags, text.c_str(), length, ansi.data(), size, nullptr, report);
     return ansi;
 }
 
