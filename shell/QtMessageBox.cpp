@@ -8,6 +8,7 @@ namespace pelmaroos::shell {
 
 void QtMessageBox::show(const QString &prompt, MessageStyle style, const QString &title)
 {
+    // Run modal to the whole program: while a box is open no screen takes input.
     build(prompt, style, title)->exec();
 }
 
@@ -21,8 +22,6 @@ std::unique_ptr<QMessageBox> QtMessageBox::build(const QString &prompt, MessageS
         if (auto *icon = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
             icon->setAccessibleName(QStringLiteral("Question mark"));
     }
-    // While a box is open no screen of the program takes input.
-    box->setWindowModality(Qt::ApplicationModal);
     return box;
 }
 
