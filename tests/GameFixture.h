@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 namespace pelmaroos::tests {
 
 // The whole game over recording fakes, started and played through its widgets as a player would.
