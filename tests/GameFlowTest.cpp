@@ -81,12 +81,16 @@ class GameFlowTest final : public QObject
 private slots:
     void initTestCase() { applyLook(); }
 
-    // Return on the title presses its focused button, as a click does.
+    // Return on the title presses its focused button, as a click does. This program carries the screens'
+    // face, as the Windows build does, and draws every screen and box in it.
     void startUpShowsTheTitleAndPlaysTheTheme()
     {
         GameFixture game;
         game.start();
         QCOMPARE(game.visibleScreens(), QStringList {QStringLiteral("PreMain")});
+        for (const QWidget *control : game.screen(ScreenName::PreMain).window().findChildren<QWidget *>())
+            QCOMPARE(control->font().family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QApplication::font().family(), QStringLiteral("Liberation Sans"));
         for (ScreenName name : allScreens)
             QCOMPARE(game.registry().isCreated(name), name == ScreenName::PreMain);
         QCOMPARE(game.sound.played, QStringList {game.folder.path() + QStringLiteral("/theme.wav")});
@@ -130,7 +134,6 @@ private slots:
         game.playLevel(level, total);
 
         Screen &result = game.screen(resultScreen);
-        const QString number = QString::number(total);
         QCOMPARE(game.visibleScreens(), QStringList {formName(resultScreen)});
         QCOMPARE(game.result(resultScreen).Label1->text(), QStringLiteral("You got %1 out of 18.").arg(total));
         QCOMPARE(result.caption(), QStringLiteral("Your Score On The %1 Level: %2 out of 18")
