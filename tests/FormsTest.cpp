@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
+#include "screens/Pictures.h"
 #include "shell/OptionButton.h"
 #include "shell/Picture.h"
+#include "shell/Pixels.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/ViewSlot.h"
 
@@ -78,6 +80,10 @@ private:
                      .geometry = {120, 480, 1500, 255},
                      .container = frame,
                      .inView = viewPlace<TestView>([](TestView & view) -> auto & { return view.options[1]; })},
+                    {.type = ControlType::Image,
+                     .id = {QStringLiteral("Image1")},
+                     .geometry = {2500, 0, 150, 150},
+                     .picture = pelmaroos::screens::pictures::rightArrow},
                 },
             .view = TestView {},
         };
@@ -90,6 +96,8 @@ private:
     const TestView &controlsOfB() { return b().view<TestView>(); }
 
 private slots:
+    void initTestCase() { pelmaroos::screens::pictures::registerResources(); }
+
     void init()
     {
         registry = std::make_unique<ScreenRegistry>();
@@ -207,10 +215,11 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
-    void picturesReactToAReleaseOverThem()
+    // A picture takes its art's size, whatever its control's, and a release of the left button over it clicks.
+    void aPictureTakesItsArtsSizeAndReactsToAReleaseOverIt()
     {
-        Picture picture(QString(), nullptr);
-        picture.resize(50, 36);
+        Picture &picture = *a().window().findChild<Picture *>();
+        QCOMPARE(picture.size(), pixelsImage(pelmaroos::screens::pictures::rightArrow).size());
         QSignalSpy clicked(&picture, &Picture::clicked);
         QTest::mouseClick(&picture, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(clicked.count(), 1);
