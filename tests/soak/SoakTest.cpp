@@ -6,10 +6,8 @@
 #include "shell/SoundCues.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QPushButton>
-#include <QWindow>
 
 #include <map>
 #include <random>
@@ -161,8 +159,6 @@ private slots:
         qInfo("soak: %lld events, seed %llu (PELMAROOS_SOAK_EVENTS, PELMAROOS_SOAK_SEED)", events,
               static_cast<unsigned long long>(seed));
         random.seed(seed);
-        QElapsedTimer clock;
-        clock.start();
 
         startGame();
         QString context = QStringLiteral("the start");
@@ -180,10 +176,6 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (QTest::currentTestFailed())
                 return qWarning("%s", qPrintable(context));
-            // A long run says how far it has come.
-            if ((event + 1) % 100000 == 0 && event + 1 < events)
-                qInfo("soak: %lld events in %.1f s, %d games", event + 1, clock.elapsed() / 1000.0, restarts);
-
             QVERIFY2(endings == (mustEnd ? 1 : 0),
                      qPrintable(context + QStringLiteral(": the game ended %1 times").arg(endings)));
             if (endings > 0) {
@@ -198,8 +190,6 @@ private slots:
             }
         }
         game.reset();
-
-        qInfo("soak: %lld events in %.1f s, %d games ended and restarted", events, clock.elapsed() / 1000.0, restarts);
 
         // A run of CI's size or more reaches every screen a player can see; a shorter one only reports.
         if (events >= 10000) {
