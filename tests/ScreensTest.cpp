@@ -217,6 +217,11 @@ private slots:
         QImage outlines(window.size(), QImage::Format_RGB32);
         outlines.fill(Qt::white);
         QPainter painter(&outlines);
+        // A picture takes its art's size, never stretched: the designed size is that of the art.
+        for (const ControlDescription &control : screens::layoutOf(name).controls) {
+            if (const auto *picture = qobject_cast<Picture *>(form.control(control.id)))
+                QCOMPARE(picture->size(), QSize(pixels(control.geometry.width), pixels(control.geometry.height)));
+        }
         for (QWidget *control : window.findChildren<QWidget *>()) {
             painter.setPen(
                 QColor::fromHsv(int(qHash(QLatin1String(control->metaObject()->className())) % 360), 255, 160));
