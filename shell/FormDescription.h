@@ -41,7 +41,7 @@ struct Colour {
     static Colour fromRgb(int red, int green, int blue) { return {std::nullopt, qRgb(red, green, blue)}; }
 };
 
-// Always "MS Sans Serif"; the screen's default is 8 pt regular.
+// The screens' one face, which the look carries (designed as "MS Sans Serif"); the default is 8 pt regular.
 struct Font {
     double points = 8.0;
     bool bold = false;

@@ -11,30 +11,31 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+// Resources compiled into a static library must be registered by name, outside any namespace.
+static void registerFontResources()
+{
+    Q_INIT_RESOURCE(fonts);
+}
+
 namespace pelmaroos::shell {
 
 namespace {
 
-const QString designFontFamily = QStringLiteral("MS Sans Serif");
-// The face the screens are drawn in: the design's, found through the system's fonts, unless the program
-// carries its own.
-QString screenFamily = designFontFamily;
+// The face the screens and boxes are drawn in. The program carries it among its resources, so that the
+// screens, laid out for "MS Sans Serif", are drawn alike on every system, whatever version of the face or
+// stand-in for it the system has.
+QString screenFamily;
 
-// A build for a system that lacks the screens' face carries it among its resources (the Windows build does),
-// and then draws every screen and box in it, whatever the system has under the design's name.
 void useCarriedFonts()
 {
-    QString carried;
+    registerFontResources();
     for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();) {
         const int id = QFontDatabase::addApplicationFont(fonts.next());
-        if (id >= 0 && carried.isEmpty())
-            carried = QFontDatabase::applicationFontFamilies(id).value(0);
+        if (id >= 0 && screenFamily.isEmpty())
+            screenFamily = QFontDatabase::applicationFontFamilies(id).value(0);
     }
-    if (carried.isEmpty())
-        return;
-    screenFamily = carried;
     QFont boxes = QApplication::font();
-    boxes.setFamilies({carried});
+    boxes.setFamilies({screenFamily});
     QApplication::setFont(boxes);
 }
 
@@ -109,8 +110,6 @@ void applyLook()
     // One style everywhere, so every caption measures the same on every desktop.
     QApplication::setStyle(new FlatStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
-    // The screens are laid out for "MS Sans Serif", which Linux lacks; Liberation Sans has close metrics.
-    QFont::insertSubstitution(designFontFamily, QStringLiteral("Liberation Sans"));
     useCarriedFonts();
 }
 
