@@ -15,6 +15,7 @@
 
 #ifndef _WIN32
 #include "app/BareSession.h"
+#include "app/CharacterType.h"
 #include "app/Display.h"
 #endif
 
@@ -29,6 +30,7 @@ int runProgram(int argc, char *argv[], const QString &cueFolder, const std::func
     if (!display.passed())
         return 1;
     settleBareSession(display.connection());
+    useUtf8CharacterType();
 #endif
     // Created first, so that the sound device opens while the toolkit starts.
     shell::PlatformSound sound;
