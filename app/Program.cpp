@@ -48,7 +48,7 @@ int runProgram(int argc, char *argv[], const QString &cueFolder, const std::func
     shell::installWindowAccessibility();
     shell::installPictureAccessibility();
 
-    shell::QtMessageBox messageBoxes;
+    shell::QtMessageBox messageBoxes(screens::pictures::boxQuestion);
     Game game(messageBoxes, sound, cueFolder.isEmpty() ? QCoreApplication::applicationDirPath() : cueFolder);
     QApplication::setWindowIcon(shell::pixelsIcon(screens::pictures::applicationIcon));
     QObject::connect(&game.runtime().screens(), &shell::ScreenRegistry::programEnded, &application,

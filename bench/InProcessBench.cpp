@@ -3,6 +3,7 @@
 // Timings taken inside one process: starting a cue, turning a page, playing a level, opening the device.
 #include "harness/GamePlayer.h"
 #include "harness/WaveFile.h"
+#include "screens/Pictures.h"
 #include "shell/Look.h"
 #include "shell/QtMessageBox.h"
 #include "shell/SoundModule.h"
@@ -76,7 +77,7 @@ void benchPlayCue(const QTemporaryDir &folder)
 }
 
 struct PlayedGame {
-    shell::QtMessageBox messageBoxes;
+    shell::QtMessageBox messageBoxes {screens::pictures::boxQuestion};
     shell::SoundModule sound;
     app::Game game {messageBoxes, sound, QStringLiteral(PELMAROOS_PROGRAM_DIR)};
     harness::GamePlayer player {game};

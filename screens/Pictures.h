@@ -17,6 +17,8 @@ inline const QString rightArrow = QStringLiteral(":/pictures/arrow-right");
 inline const QString resultTop = QStringLiteral(":/pictures/result-top");
 inline const QString resultMiddle = QStringLiteral(":/pictures/result-middle");
 inline const QString resultLow = QStringLiteral(":/pictures/result-low");
+// The question message box's icon.
+inline const QString boxQuestion = QStringLiteral(":/pictures/box-question");
 
 // Makes the pictures reachable under ":/pictures"; safe to call more than once.
 void registerResources();

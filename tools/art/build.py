@@ -10,7 +10,7 @@ from PIL import Image
 
 from . import pictures
 from .checks import gif_problems, ico_problems, png_problems, visible_pixels
-from .icons import QUESTION_ICONS, biscuit_icon, gusset_icon, render_icon
+from .icons import QUESTION_ICONS, biscuit_icon, box_question, gusset_icon, render_icon
 from .palette import BLACK, WINDOW_GREY
 from .pen import Sheet
 from .writers import write_gif, write_ico, write_png
@@ -40,8 +40,8 @@ GIFS = [
     Gif('result-middle.gif', pictures.result_middle, (387, 233), BLACK, clear=RESULT_WIDE_CLEAR),
     Gif('result-low.gif', pictures.result_low, (387, 233), BLACK, clear=RESULT_WIDE_CLEAR),
 ]
-ICONS = [('app.ico', gusset_icon), ('zzzextra.ico', biscuit_icon)]
-ICONS += [('question-%02d.ico' % number, draw) for number, draw in enumerate(QUESTION_ICONS, 1)]
+QUESTIONS = [('question-%02d.ico' % number, draw) for number, draw in enumerate(QUESTION_ICONS, 1)]
+ICONS = [('app.ico', gusset_icon), ('zzzextra.ico', biscuit_icon), ('box-question.ico', box_question)] + QUESTIONS
 DESKTOP_SIDES = (32, 48, 64, 128, 256)
 
 
@@ -92,7 +92,7 @@ def main():
             failed = True
             print('make_art: %s: %s' % (path.relative_to(ROOT), ', '.join(problems)), file=sys.stderr)
     for scale in SCALES:
-        questions = {(PICTURE_DIR / scaled(name, scale)).read_bytes() for name, _ in ICONS[2:]}
+        questions = {(PICTURE_DIR / scaled(name, scale)).read_bytes() for name, _ in QUESTIONS}
         if len(questions) != 36:
             failed = True
             print('make_art: the question icons at %dx are not 36 distinct pictures' % scale, file=sys.stderr)

@@ -570,6 +570,12 @@ def kelp(pen):
         pen.shape(ellipse(x, y, r), SEA_LIGHT, outline=0.5)
 
 
+def box_question(pen):
+    """The Help box's question: a speech balloon asking."""
+    pen.shape([ellipse(16, 13.5, 14.5, 11.5), [(7, 20), (5, 30.5), (15.5, 24)]], WHITE)
+    pen.text(16, 14, '?', 20, NAVY, stroke=1.0)
+
+
 QUESTION_ICONS = [
     pie, tuba, skateboard, squid, seagull, ferry, lighthouse, van,
     shed, gravy, football, bone, bakery, glasses, moustache, letter,
