@@ -28,7 +28,13 @@ report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate rej
 if grep -Eq ': (error|warning): ' <<<"$report"; then
     fail "desktop-file-validate complains about $entry: $report"
 fi
-appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli rejects $metainfo"
+# AppStream before 1.0 (Debian 12's 0.16) predates the developer tag, the one finding it may report.
+report=$(appstreamcli validate --no-net --strict --no-color "$metainfo" 2>&1) || {
+    findings=$(grep -E '^[EWIP]: ' <<<"$report" || true)
+    version=$(appstreamcli --version | sed -n 's/.*version: //p')
+    [[ $version == 0.* && $findings == *": unknown-tag developer" && $(wc -l <<<"$findings") -eq 1 ]] ||
+        fail "appstreamcli rejects $metainfo: $report"
+}
 
 entry_value() { sed -n "s/^$1=//p" "$entry"; }
 metainfo_text() { sed -n "s|^  <$1>\(.*\)</$1>\$|\1|p" "$metainfo"; }
