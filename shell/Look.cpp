@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
@@ -29,8 +30,10 @@ QString screenFamily;
 void useCarriedFonts()
 {
     registerFontResources();
+    // Handed over as data: given the resource's name, fontconfig would also look for it as a file.
     for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();) {
-        const int id = QFontDatabase::addApplicationFont(fonts.next());
+        QFile face(fonts.next());
+        const int id = face.open(QIODevice::ReadOnly) ? QFontDatabase::addApplicationFontFromData(face.readAll()) : -1;
         if (id >= 0 && screenFamily.isEmpty())
             screenFamily = QFontDatabase::applicationFontFamilies(id).value(0);
     }
