@@ -1,21 +1,22 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
-# The whole set-up on a fresh Debian 12 machine: `make run` plays the game, `make test` runs every test.
+# The whole set-up on a fresh Debian 12 or 13 machine: `make run` plays the game, `make test` runs every test.
+# A system without make gets it from tools/install-deps.sh, which the README's two commands run first.
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps configure clean bench approve-screens windows-qt windows test-windows fuzz
+.PHONY: run test build deps test-deps configure clean bench approve-screens windows-qt windows test-windows fuzz
 
 run: build
 	"$(PROGRAM)"
 
-test: build
+test: test-deps build
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --test-dir $(BUILD) --output-on-failure
 
 # Renders every screen anew into tests/golden/, the approved pictures the tests compare with (and the
 # README shows), under the tests' own fonts. Look at what changed before committing it.
 APPROVE := PELMAROOS_APPROVE_SCREENS=1 FONTCONFIG_FILE=$(CURDIR)/tests/fonts.conf QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy $(BUILD)/tests/ScreensTest
-approve-screens: build
+approve-screens: test-deps build
 	$(APPROVE) everyScreenLooksAsApproved everyControlIsWhereApproved
 	QT_SCALE_FACTOR=2 $(APPROVE) everyScreenLooksAsApproved
 
@@ -27,6 +28,9 @@ configure: deps
 
 deps:
 	@tools/install-deps.sh
+
+test-deps:
+	@tools/install-deps.sh test
 
 clean:
 	rm -rf $(BUILD)
@@ -50,14 +54,14 @@ fuzz: build
 
 # Release build of the game and its probes; prints a table and writes build/bench/results.json.
 # BENCH_BEFORE=<an earlier version's build-release> times that version's game in the same turns.
-bench: deps
+bench: test-deps
 	@test -f build-release/build.ninja || cmake --preset release
 	cmake --build build-release
 	python3 bench/run_bench.py build-release build/bench/results.json $(BENCH_BEFORE)
 
 # A Debian package of a Release build: build-release/pelmaroos-trivia_<version>_<arch>.deb.
 .PHONY: package
-package: deps
+package: test-deps
 	@test -f build-release/build.ninja || cmake --preset release
 	cmake --build build-release --target package
 

@@ -1,28 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages that building, running and testing the game need; with `windows`, those that
-# cross-building it for Windows and playing it under Wine need; with `fuzz`, clang and its libFuzzer.
-# Does nothing when every one is already there.
+# Installs the Debian packages that building and playing the game need, make among them; with `test`, also
+# those its tests need; with `windows`, those that cross-building it for Windows and playing it under Wine
+# need; with `fuzz`, clang and its libFuzzer. Does nothing when every one is already there.
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ make
-    qt6-base-dev libsdl2-dev fonts-liberation
-    xvfb xauth xdotool x11-utils imagemagick
-    libxcb1-dev python3 wmctrl openbox strace
-    desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
-    pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
-)
-if [[ "${1:-}" == windows ]]; then
+packages=(cmake ninja-build g++ make python3 qt6-base-dev libxcb1-dev libsdl2-dev)
+case "${1:-}" in
+test)
+    packages+=(
+        xvfb xauth xdotool x11-utils imagemagick wmctrl openbox strace fonts-dejavu-core
+        desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
+        pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
+    )
+    ;;
+windows)
     packages+=(
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools xz-utils
         wine64 python3-pefile
     )
-fi
-if [[ "${1:-}" == fuzz ]]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
+    ;;
+fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
