@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that building and playing the game need, make among them; with `test`, also
 # those its tests need; with `windows`, those that cross-building it for Windows and playing it under Wine
-# need; with `format`, clang-format; with `fuzz`, clang and its libFuzzer. Does nothing when every one is already there.
+# need; with `format`, clang-format; with `fuzz`, clang and its libFuzzer. Does nothing when every one is
+# already there.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make python3 qt6-base-dev libxcb1-dev libsdl2-dev)
