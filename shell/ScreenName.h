@@ -8,32 +8,36 @@
 
 namespace pelmaroos::shell {
 
-// The fifteen screens of the program, by their form names.
-enum class ScreenName {
-    PreMain,
-    Main,
-    Easy1,
-    Easy2,
-    Easy3,
-    Medium1,
-    Medium2,
-    Medium3,
-    Hard1,
-    Hard2,
-    Hard3,
-    EasyAbout,
-    MediumAbout,
-    HardAbout,
-    zzzExtra,
-};
+// The fifteen screens of the program by their form names, in the one list the enumeration, the list of all
+// screens and their names are made from.
+// clang-format off
+#define PELMAROOS_SCREENS(screen) \
+    screen(PreMain)               \
+    screen(Main)                  \
+    screen(Easy1)                 \
+    screen(Easy2)                 \
+    screen(Easy3)                 \
+    screen(Medium1)               \
+    screen(Medium2)               \
+    screen(Medium3)               \
+    screen(Hard1)                 \
+    screen(Hard2)                 \
+    screen(Hard3)                 \
+    screen(EasyAbout)             \
+    screen(MediumAbout)           \
+    screen(HardAbout)             \
+    screen(zzzExtra)
+// clang-format on
 
-inline constexpr int screenCount = 15;
+#define PELMAROOS_SCREEN_ENUMERATOR(name) name,
+enum class ScreenName { PELMAROOS_SCREENS(PELMAROOS_SCREEN_ENUMERATOR) };
+#undef PELMAROOS_SCREEN_ENUMERATOR
 
-inline constexpr std::array<ScreenName, screenCount> allScreens = {
-    ScreenName::PreMain, ScreenName::Main,      ScreenName::Easy1,       ScreenName::Easy2,     ScreenName::Easy3,
-    ScreenName::Medium1, ScreenName::Medium2,   ScreenName::Medium3,     ScreenName::Hard1,     ScreenName::Hard2,
-    ScreenName::Hard3,   ScreenName::EasyAbout, ScreenName::MediumAbout, ScreenName::HardAbout, ScreenName::zzzExtra,
-};
+#define PELMAROOS_SCREEN_VALUE(name) ScreenName::name,
+inline constexpr std::array allScreens = {PELMAROOS_SCREENS(PELMAROOS_SCREEN_VALUE)};
+#undef PELMAROOS_SCREEN_VALUE
+
+inline constexpr int screenCount = int(allScreens.size());
 
 QString formName(ScreenName screen);
 
