@@ -5,7 +5,7 @@
 BUILD := build
 PROGRAM := $(BUILD)/bin/Pelmaroos Trivia!
 
-.PHONY: run test build deps test-deps configure clean format-check bench approve-screens windows-qt windows test-windows fuzz
+.PHONY: run test build deps test-deps configure clean format-check art-check bench approve-screens windows-qt windows test-windows fuzz
 
 run: build
 	"$(PROGRAM)"
@@ -34,6 +34,12 @@ test-deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# The pictures drawn anew from the art code (tools/art) into a scratch folder must be the committed ones.
+art-check: deps
+	rm -rf $(BUILD)/art && /usr/bin/python3 -m tools.art $(BUILD)/art >/dev/null
+	diff -r $(BUILD)/art/screens/pictures screens/pictures
+	diff -r $(BUILD)/art/desktop/icons desktop/icons
 
 # Every tracked C++ file as .clang-format lays it out (screens/ keeps its hand-made rows).
 format-check:

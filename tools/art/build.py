@@ -16,8 +16,9 @@ from .pen import Sheet
 from .writers import write_gif, write_ico, write_png
 
 ROOT = Path(__file__).resolve().parents[2]
-PICTURE_DIR = ROOT / 'screens' / 'pictures'
-DESKTOP_DIR = ROOT / 'desktop' / 'icons'
+# Where the pictures go, under the root they are written into: the source tree unless told otherwise.
+PICTURES = Path('screens') / 'pictures'
+DESKTOP_ICONS = Path('desktop') / 'icons'
 
 # The game shows each picture drawn at twice the size, as name@2x.gif, on a screen scaled by 2 or more.
 SCALES = (1, 2)
@@ -54,48 +55,50 @@ def scaled_area(area, scale):
     return tuple(None if edge is None else edge * scale for edge in area)
 
 
-def write_gifs(scale):
+def write_gifs(picture_dir, scale):
     for gif in GIFS:
         sheet = Sheet(gif.size, gif.supersample, scale)
         gif.draw(sheet)
-        path = PICTURE_DIR / scaled(gif.name, scale)
+        path = picture_dir / scaled(gif.name, scale)
         write_gif(path, sheet.finished(), gif.matte, gif.transparent)
         size = (gif.size[0] * scale, gif.size[1] * scale)
         yield path, gif_problems(path, size, gif.transparent) + [
             problem for area in gif.clear for problem in visible_pixels(path, scaled_area(area, scale))]
 
 
-def write_icons(scale):
+def write_icons(picture_dir, scale):
     for name, draw in ICONS:
-        path = PICTURE_DIR / scaled(name, scale)
+        path = picture_dir / scaled(name, scale)
         write_ico(path, render_icon(draw, 32 * scale), WINDOW_GREY)
         yield path, ico_problems(path, 32 * scale)
 
 
-def write_desktop_icons():
+def write_desktop_icons(picture_dir, desktop_dir):
     for side in DESKTOP_SIDES:
-        path = DESKTOP_DIR / ('pelmaroos-trivia-%d.png' % side)
+        path = desktop_dir / ('pelmaroos-trivia-%d.png' % side)
         # The smallest is the window icon itself, pixel for pixel.
-        with Image.open(PICTURE_DIR / 'app.ico') as app_icon:
+        with Image.open(picture_dir / 'app.ico') as app_icon:
             write_png(path, app_icon.convert('RGBA') if side == 32 else render_icon(gusset_icon, side))
         yield path, png_problems(path, side)
 
 
-def main():
-    PICTURE_DIR.mkdir(parents=True, exist_ok=True)
-    DESKTOP_DIR.mkdir(parents=True, exist_ok=True)
-    written = [result for scale in SCALES for result in (*write_gifs(scale), *write_icons(scale))]
-    written += list(write_desktop_icons())
+def main(root=ROOT):
+    picture_dir, desktop_dir = root / PICTURES, root / DESKTOP_ICONS
+    picture_dir.mkdir(parents=True, exist_ok=True)
+    desktop_dir.mkdir(parents=True, exist_ok=True)
+    written = [result for scale in SCALES
+               for result in (*write_gifs(picture_dir, scale), *write_icons(picture_dir, scale))]
+    written += list(write_desktop_icons(picture_dir, desktop_dir))
     failed = False
     for path, problems in written:
         if problems:
             failed = True
-            print('make_art: %s: %s' % (path.relative_to(ROOT), ', '.join(problems)), file=sys.stderr)
+            print('art: %s: %s' % (path.relative_to(root), ', '.join(problems)), file=sys.stderr)
     for scale in SCALES:
-        questions = {(PICTURE_DIR / scaled(name, scale)).read_bytes() for name, _ in QUESTIONS}
+        questions = {(picture_dir / scaled(name, scale)).read_bytes() for name, _ in QUESTIONS}
         if len(questions) != 36:
             failed = True
-            print('make_art: the question icons at %dx are not 36 distinct pictures' % scale, file=sys.stderr)
+            print('art: the question icons at %dx are not 36 distinct pictures' % scale, file=sys.stderr)
     if failed:
         sys.exit(1)
-    print('make_art: wrote %d files' % len(written))
+    print('art: wrote %d files' % len(written))

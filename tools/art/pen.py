@@ -3,22 +3,20 @@
 """The pen every picture is drawn with, and the finely grained sheet it draws on."""
 
 import math
-import os
 from contextlib import contextmanager
+from pathlib import Path
 
 from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 from .palette import CLEAR, INK
 from .shapes import ellipse
 
-FONT_BOLD = '/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf'
+# The face the program carries, so that the pictures' lettering is the same whatever the system has.
+FONT_BOLD = Path(__file__).resolve().parents[2] / 'shell' / 'fonts' / 'LiberationSans-Bold.ttf'
 
 
 def load_font(px):
-    # Silently falling back to Pillow's bitmap font would ruin every logo.
-    if not os.path.isfile(FONT_BOLD):
-        raise SystemExit('make_art: font missing: %s (apt-get install fonts-liberation)' % FONT_BOLD)
-    return ImageFont.truetype(FONT_BOLD, px)
+    return ImageFont.truetype(str(FONT_BOLD), px)
 
 
 class Sheet:
