@@ -38,7 +38,7 @@ void move(Screen &from, Screen &to, MoveOrder order, void (Screen::*leave)())
 }
 
 // A question counts when its chosen option's cell is True; option N belongs to column N - 1. Every option
-// is read again for every column, and columns 3 to 5 can never count: the pages have always scored so.
+// is read again for every column, and columns 3 to 5 can never count: kept on purpose, docs/architecture.md.
 std::int16_t scorePage(Page &page)
 {
     std::int16_t score = 0;
@@ -61,8 +61,8 @@ std::int16_t scorePage(Page &page)
 }
 
 // Clears every choice and writes the page's answer key. A question's three options are cleared again for
-// each of the six columns it clears, as the pages always have; the key cells come after, so nothing
-// clears them.
+// each of the six columns it clears (kept on purpose, docs/architecture.md); the key cells come after, so
+// nothing clears them.
 void loadPage(Page &page)
 {
     for (std::size_t i = 0; i < 6; ++i) {
@@ -112,9 +112,9 @@ void submitLevel(Page &page3)
     const double total = (shell::textToNumber(page1Box) + double(page3Score)) + shell::textToNumber(page2Box);
     controlsOf(runtime, page3.name).Text1->setText(shell::numberToText(total));
 
-    // The total is read back from the box for each of the ten tests, one per band value, as the pages
-    // always have. The first picture touched loads the result screen, whose Load reads the total from
-    // page 3.
+    // The total is read back from the box for each of the ten tests, one per band value (kept on purpose,
+    // docs/architecture.md). The first picture touched loads the result screen, whose Load reads the total
+    // from page 3.
     Screen &result = runtime.screen(forward.to);
     auto totalNow = [&] { return shell::textToNumber(controlsOf(runtime, page3.name).Text1->text()); };
     auto picture = [&result](shell::Picture *shell::ResultScreenView::*which) {

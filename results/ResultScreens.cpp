@@ -52,8 +52,8 @@ const std::array<ResultScreen, 3> &resultScreens()
     return table;
 }
 
-// Each step reads the total afresh from the third page and the holder through their screens, as the
-// result screens always have: every read of a control goes through the accessor that loads its screen.
+// Each step reads the total afresh from the third page and the holder through their screens (kept on
+// purpose, docs/architecture.md): every read of a control goes through the accessor that loads its screen.
 void loadResultScreen(ResultScreens::Bound &bound)
 {
     shell::Runtime &runtime = bound.runtime;
