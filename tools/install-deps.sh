@@ -13,6 +13,7 @@ packages=(
     libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
     pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
+    kwin-x11 kwin-style-breeze fluxbox
 )
 if [[ "${1:-}" == windows ]]; then
     packages+=(
