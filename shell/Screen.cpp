@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "shell/Screen.h"
 
+#include "shell/CentreGravity.h"
 #include "shell/FrameExtents.h"
 #include "shell/Picture.h"
 #include "shell/ScreenRegistry.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -18,62 +18,21 @@ namespace pelmaroos::shell {
 
 namespace {
 
-// The frame the window manager put round the last screen it framed. It puts the same round every screen.
-std::optional<QMargins> learntFrame;
-
-QMargins frameOf(const QWidget &window)
+// Shows a window centred on the screen with its frame, placed once, before it is on view. The same frame goes
+// round every screen, so it is asked for once. Where it is not known, the window manager is asked to centre
+// whatever frame it puts round the window where the window itself would be centred.
+void showCentred(QWidget &window)
 {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
+    static const std::optional<QMargins> knownFrame = frameBeforeShow(window);
+    const QMargins frame = knownFrame.value_or(QMargins());
+    QRect framed = window.geometry().marginsAdded(frame);
+    framed.moveCenter(QGuiApplication::primaryScreen()->geometry().center());
+    window.setGeometry(framed.marginsRemoved(frame));
+    if (knownFrame)
+        window.show();
+    else
+        showWithCentreGravity(window);
 }
-
-// Centres a window on the screen, frame included, from the moment it is on view: with the frame the window
-// manager put round an earlier screen, or else the one it says it is going to put round this one. When the
-// frame turns up the window is centred again, which moves it only where the frame was not known.
-class Centring final : public QObject
-{
-public:
-    explicit Centring(QWidget &window)
-        : QObject(&window)
-        , m_window(window)
-    {
-        if (!learntFrame)
-            learntFrame = frameBeforeShow(window);
-        centre(learntFrame.value_or(QMargins()));
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        // A manager that keeps the window where it was asked to be does not move it as it frames it: the
-        // frame is looked for as the window is first drawn, too.
-        const bool placedOrDrawn = event->type() == QEvent::Move || event->type() == QEvent::Paint;
-        if (placedOrDrawn && m_window.frameGeometry() != m_window.geometry()) {
-            m_window.removeEventFilter(this);
-            learntFrame = frameOf(m_window);
-            centre(*learntFrame);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    // Places the window's own area, not its frame: whether a move takes the frame in depends on what the
-    // toolkit knows of the frame at the time.
-    void centre(const QMargins &frame)
-    {
-        QRect framed = m_window.geometry().marginsAdded(frame);
-        framed.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
-        const QRect client = framed.marginsRemoved(frame);
-        if (client != m_window.geometry())
-            m_window.setGeometry(client);
-    }
-
-    QWidget &m_window;
-};
 
 } // namespace
 
@@ -93,14 +52,16 @@ bool Screen::isVisible() const
 void Screen::show()
 {
     ScreenWindow &window = form().window();
-    if (!m_shownSinceLoad) {
+    const bool firstShow = !m_shownSinceLoad;
+    if (firstShow) {
         m_shownSinceLoad = true;
-        if (m_registry.layout(m_name).centred)
-            new Centring(window);
         if (QWidget *first = m_form->firstInTabOrder())
             first->setFocus();
     }
-    window.show();
+    if (firstShow && m_registry.layout(m_name).centred)
+        showCentred(window);
+    else
+        window.show();
     window.activateWindow();
 }
 

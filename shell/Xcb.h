@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QGuiApplication>
+
 #include <xcb/xcb.h>
 
 #include <cstdint>
@@ -24,6 +26,13 @@ inline xcb_atom_t existingAtom(xcb_connection_t *display, std::string_view name)
     const auto reply = owned(
         xcb_intern_atom_reply(display, xcb_intern_atom(display, 1, std::uint16_t(name.size()), name.data()), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The toolkit's own connection to the X server, or none when the toolkit is not on X11.
+inline xcb_connection_t *toolkitDisplay()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
 }
 
 } // namespace pelmaroos::shell::xcb

@@ -14,6 +14,7 @@ test)
         xvfb xauth xdotool x11-utils imagemagick wmctrl openbox strace fonts-dejavu-core
         desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
         pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
+        kwin-x11 kwin-style-breeze fluxbox
     )
     ;;
 windows)

@@ -188,47 +188,93 @@ def signal_group(process, number):
         pass
 
 
+# How each window manager the tests play under is started, as a desktop session starts it, and the files its
+# home starts with. Fluxbox's wallpaper script would take this machine's ImageMagick to set the wallpaper, and
+# then report it failed in a window that could come between the game and the test's clicks: it sets none.
+WINDOW_MANAGERS = {
+    "openbox": (["openbox", "--sm-disable"], {}),
+    "kwin": (["kwin_x11"], {}),
+    "fluxbox": (["fluxbox"], {".fluxbox/overlay": "background: none\n"}),
+}
+
+
 class WindowManager:
-    """Openbox, which puts frames round the windows and turns close requests into WM_DELETE_WINDOW, and a
-    watch on the framed windows from before they come on view."""
+    """A window manager, openbox unless named, which puts frames round the windows and turns close requests into
+    WM_DELETE_WINDOW, started as a new user's desktop starts it: with a home, a runtime folder and a session bus
+    of its own. And a watch on the framed windows from before they come on view."""
+
+    def __init__(self, name="openbox"):
+        self.name = name
+        self.processes = []
 
     def __enter__(self):
-        self.process = spawn(["openbox", "--sm-disable"], env=display_env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        poll("openbox to manage the screen", lambda: subprocess.run(
-            ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0)
-        # xev reports each window made, moved, shown and hidden on the screen: a frame, once there is one.
-        self.events = tempfile.TemporaryFile("w+")
-        self.watch = spawn(["xev", "-root", "-event", "substructure", "-event", "property"],
-                           env=display_env, stdout=self.events, stderr=subprocess.DEVNULL)
-        poll("the watch on the windows", lambda: run("xprop", "-root", "-f", "_PELMAROOS_WATCH", "8s", "-set",
-                                                     "_PELMAROOS_WATCH", "on") == "" and "_PELMAROOS_WATCH" in self.watched())
+        self.home = tempfile.TemporaryDirectory(prefix="pelmaroos-desktop-")
+        try:
+            env = {key: value for key, value in display_env.items()
+                   if not key.startswith(("QT_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
+            env.update(HOME=self.home.name, XDG_RUNTIME_DIR=self.home.name)
+            command, files = WINDOW_MANAGERS[self.name]
+            for name, text in files.items():
+                (Path(self.home.name) / name).parent.mkdir(parents=True, exist_ok=True)
+                (Path(self.home.name) / name).write_text(text)
+            bus, env["DBUS_SESSION_BUS_ADDRESS"] = session_bus(env)
+            self.processes.append(bus)
+            self.processes.append(spawn(command, env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            poll(f"{self.name} to manage the screen", lambda: subprocess.run(
+                ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0, timeout=20)
+            # xev reports each window made, moved, shown and hidden on the screen: a frame, once there is one.
+            self.events = tempfile.TemporaryFile("w+")
+            self.processes.append(spawn(["xev", "-root", "-event", "substructure", "-event", "property"],
+                                        env=display_env, stdout=self.events, stderr=subprocess.DEVNULL))
+            poll("the watch on the windows", lambda: run("xprop", "-root", "-f", "_PELMAROOS_WATCH", "8s", "-set",
+                                                         "_PELMAROOS_WATCH", "on") == "" and "_PELMAROOS_WATCH" in self.watched())
+        except BaseException:
+            self.__exit__()
+            raise
         return self
 
     def __exit__(self, *exc):
-        stop(self.watch)
-        stop(self.process)
+        for process in reversed(self.processes):
+            stop(process)
+        self.home.cleanup()
 
     def watched(self):
         self.events.seek(0)
         return self.events.read()
 
     def places_on_view(self):
-        """Each window that came on view: every place it has been at since, the first where it came."""
-        at, places, on_view = {}, {}, set()
+        """Each window that came on view: every place it has been at since, the first where it came. A manager
+        may map a frame and give it its size and place in one go: only the places at the size the window ends
+        with count."""
+        at, rectangles, on_view = {}, {}, set()
         for event in self.watched().split("\n\n"):
             window = (re.findall(r"window (0x[0-9a-f]+)", event) or [None])[-1]
-            moved = re.search(r"window (0x[0-9a-f]+),\s+\((-?\d+),(-?\d+)\)", event)
+            moved = re.search(r"window (0x[0-9a-f]+),\s+\((-?\d+),(-?\d+)\), width (\d+), height (\d+)", event)
             if moved:
-                at[window] = (int(moved[2]), int(moved[3]))
+                at[window] = tuple(map(int, moved.groups()[1:]))
             elif event.lstrip().startswith("MapNotify"):
                 on_view.add(window)
-                places.setdefault(window, [])
+                rectangles.setdefault(window, [])
             elif event.lstrip().startswith("UnmapNotify"):
                 on_view.discard(window)
-            if window in on_view and places[window][-1:] != [at.get(window)]:
-                places[window].append(at.get(window))
+            if window in on_view and window in at and rectangles[window][-1:] != [at[window]]:
+                rectangles[window].append(at[window])
+        places = {}
+        for window, seen in rectangles.items():
+            kept = [rectangle[:2] for rectangle in seen if rectangle[2:] == seen[-1][2:]]
+            places[window] = [place for number, place in enumerate(kept) if number == 0 or kept[number - 1] != place]
         return places
+
+
+def session_bus(env):
+    """A D-Bus session bus of its own, started in env, and its address."""
+    bus = spawn(["dbus-daemon", "--session", "--nofork", "--print-address"], env=env,
+                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    if not readable(bus.stdout, timeout=20):
+        stop(bus)
+        raise Failure("the session bus did not start")
+    return bus, bus.stdout.readline().strip()
 
 
 # --- windows -------------------------------------------------------------------------------------
@@ -565,11 +611,9 @@ class AccessibilityBus:
         self.env.update(XDG_RUNTIME_DIR=str(folder), HOME=str(folder))
 
     def __enter__(self):
-        self.processes = [spawn(["dbus-daemon", "--session", "--nofork", "--print-address"], env=self.env,
-                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)]
-        check(readable(self.processes[0].stdout, timeout=20), "the session bus did not start")
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = \
-            self.processes[0].stdout.readline().strip()
+        bus, address = session_bus(self.env)
+        self.processes = [bus]
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"] = address
         self.processes.append(spawn([BUS_LAUNCHER, "--launch-immediately"], env=self.env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         poll("the accessibility bus", lambda: "true" in subprocess.run(
