@@ -8,11 +8,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev libsdl2-dev fonts-liberation
+    qt6-base-dev libpulse-dev libasound2-dev fonts-liberation
     xvfb xauth xdotool x11-utils imagemagick
     libxcb1-dev python3 wmctrl openbox strace
     desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
     pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
+    pipewire pipewire-pulse wireplumber
 )
 if [[ "${1:-}" == windows ]]; then
     packages+=(
@@ -21,7 +22,8 @@ if [[ "${1:-}" == windows ]]; then
     )
 fi
 if [[ "${1:-}" == fuzz ]]; then
-    packages+=(clang-14 libclang-rt-14-dev)
+    # The distribution's own clang, and the sanitizer and libFuzzer runtimes of that version.
+    packages+=(clang libclang-rt-dev)
 fi
 
 missing=()

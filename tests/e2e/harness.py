@@ -28,6 +28,10 @@ TWIPS_PER_PIXEL = 15
 SCREEN_SIZE = (1280, 1024)
 CUES = tuple((Path(__file__).resolve().parents[2] / "sounds" / "cues.txt").read_text().split())
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
+# A game without a sound server of the test's own hears none, and plays to an ALSA device that takes its cues
+# and plays them to nobody; NO_ALSA_DEVICE is a configuration that has no device at all.
+SILENT_ALSA = Path(__file__).resolve().with_name("silent-alsa.conf")
+NO_ALSA_DEVICE = "/dev/null"
 
 @functools.cache
 def layout():
@@ -346,9 +350,9 @@ def totals_plan(total, seed):
 
 class Game:
     """The built program and its cues copied into a folder with a blank and non-ASCII letters, started with
-    another working directory, silent unless told which sound driver to use."""
+    another working directory, silent unless told which sound server to play to."""
 
-    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="dummy", extra_env=None,
+    def __init__(self, program, workspace, with_cues=True, command_prefix=(), sound_server=None, extra_env=None,
                  arguments=()):
         source = Path(program).parent
         self.workspace = Path(workspace)
@@ -370,15 +374,18 @@ class Game:
         self.home.mkdir()
         self.log = self.workspace / "program.log"
         self.command = [*command_prefix, str(self.program), *arguments]
-        self.audio_driver = audio_driver
+        self.sound_server = sound_server
         self.extra_env = extra_env or {}
         self.process = None
 
     def __enter__(self):
         self.env = {key: value for key, value in display_env.items()
-                    if not key.startswith(("QT_", "SDL_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
-        self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver,
-                        XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
+                    if not key.startswith(("QT_", "PULSE_", "ALSA_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
+        # With a server of the test's own, a cue it cannot play is not played elsewhere either.
+        sound = ({"PULSE_SERVER": self.sound_server.address, "ALSA_CONFIG_PATH": NO_ALSA_DEVICE} if self.sound_server
+                 else {"PULSE_SERVER": f"unix:{self.workspace}/no-sound-server", "ALSA_CONFIG_PATH": str(SILENT_ALSA)})
+        self.env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home),
+                        LANG="C.UTF-8", **sound)
         self.env.update(self.extra_env)
         self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
         with open(self.log, "wb") as log:

@@ -23,7 +23,7 @@ def heard(program, workspace):
     theme, bad, stupid, doh = (cue_samples(program, name) for name in ("theme", "bad", "stupid", "doh"))
     with XServer(), SoundServer(workspace) as server:
         with Recording(server, workspace / "before.raw") as recording, \
-                Game(program, workspace, audio_driver="pulseaudio", extra_env={"PULSE_SERVER": server.address}) as game:
+                Game(program, workspace, sound_server=server) as game:
             title = wait_window(TITLE, timeout=20)
             recording.wait_for("theme.wav", theme)
             check(visible_windows(TITLE), "the title screen went before its theme was heard")
