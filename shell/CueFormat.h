@@ -8,6 +8,7 @@ namespace pelmaroos::shell {
 // 16-bit samples where the file's are compressed. Converting rates and channels is the output's work.
 struct CueFormat {
     enum class Sample { U8, S16, S24, S32, Float, ALaw, MuLaw };
+    // By default the format the game's own cues are in.
     Sample sample = Sample::S16;
     int rate = 22050;
     int channels = 1;

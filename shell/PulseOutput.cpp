@@ -110,9 +110,8 @@ std::unique_ptr<SoundOutput> openPulseOutput(const CueFormat &format)
     const auto queued = quint32(qint64(format.rate) * queuedMilliseconds / 1000 * format.frameBytes());
     const auto serverChooses = quint32(-1);
     const pa_buffer_attr buffer {serverChooses, queued, serverChooses, serverChooses, serverChooses};
-    int error = 0;
     pa_simple *stream = pulse->pa_simple_new(nullptr, "Pelmaroos Trivia", PA_STREAM_PLAYBACK, nullptr, "Sound cue",
-                                             &spec, &channels, &buffer, &error);
+                                             &spec, &channels, &buffer, nullptr);
     if (!stream)
         return nullptr;
     return std::make_unique<PulseOutput>(*pulse, stream);

@@ -66,7 +66,7 @@ struct SoundModule::Player {
 
     void run()
     {
-        // The cues are 22050 Hz mono 16-bit: a stream in that format is ready for the first of them.
+        // A stream in the game's own cues' format is ready for the first of them.
         output = openSoundOutput(CueFormat {});
         std::unique_lock held(lock);
         if (output)

@@ -47,7 +47,10 @@ std::optional<WaveHeader> readWaveHeader(QIODevice &file)
     WaveHeader header;
     bool haveData = false;
     qint64 chunk = 12;
-    for (int walked = 0; walked < mostChunks && !(haveData && header.format) && file.seek(chunk); ++walked) {
+    for (int walked = 0; walked < mostChunks && !(haveData && header.format); ++walked) {
+        // A chunk's head cut short, or no head where the last chunk says the next one starts.
+        if (chunk + 8 > total || !file.seek(chunk))
+            return std::nullopt;
         const QByteArray head = file.read(8);
         if (head.size() < 8)
             return std::nullopt;

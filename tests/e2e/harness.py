@@ -493,6 +493,50 @@ class SoundServer:
         stop(self.process)
 
 
+class PipeWireServer:
+    """PipeWire of the test's own, headless, serving the PulseAudio protocol through pipewire-pulse, with
+    WirePlumber on a session bus of its own (it ends without one); its one sink, a null sink that a
+    configuration fragment makes, plays to nobody. The same face as SoundServer's, for Recording and Game."""
+
+    SINK = f"""context.objects = [
+    {{ factory = adapter
+      args = {{ factory.name = support.null-audio-sink node.name = "capture" media.class = "Audio/Sink"
+               audio.position = [ MONO ] audio.rate = {RATE} }} }}
+]
+"""
+
+    def __init__(self, workspace):
+        self.folder = Path(workspace) / "pipewire"
+        runtime = self.folder / "runtime"
+        runtime.mkdir(parents=True, mode=0o700)
+        fragments = self.folder / "config" / "pipewire" / "pipewire.conf.d"
+        fragments.mkdir(parents=True)
+        (fragments / "capture.conf").write_text(self.SINK)
+        self.address = f"unix:{runtime}/pulse/native"
+        alien = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER")
+        self.env = {key: value for key, value in os.environ.items() if key not in alien}
+        self.env.update(HOME=str(self.folder), XDG_CONFIG_HOME=str(self.folder / "config"),
+                        XDG_RUNTIME_DIR=str(runtime), PULSE_SERVER=self.address,
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={runtime}/bus")
+        self.processes = []
+
+    def __enter__(self):
+        log = open(self.folder / "server.log", "ab")
+        self.processes.append(spawn(["dbus-daemon", "--session", "--nofork", "--address",
+                                     self.env["DBUS_SESSION_BUS_ADDRESS"]], env=self.env, stdout=log, stderr=log))
+        poll("the session bus", lambda: Path(self.env["DBUS_SESSION_BUS_ADDRESS"].split("=", 1)[1]).exists())
+        for program in ("pipewire", "wireplumber", "pipewire-pulse"):
+            self.processes.append(spawn([program], env=self.env, stdout=log, stderr=log))
+        # Streams go to the default sink, which WirePlumber names once it has found the null sink.
+        poll("the sound server to take clients with its sink", lambda: "Default Sink: capture" in subprocess.run(
+            ["pactl", "info"], env=self.env, capture_output=True, text=True).stdout, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            stop(process)
+
+
 class Recording:
     """What the server's sink played from the moment it is entered, as 16-bit samples at the cues' rate."""
 
