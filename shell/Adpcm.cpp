@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <tuple>
 
 namespace pelmaroos::shell {
 
@@ -22,6 +23,7 @@ constexpr std::array<int, 89> imaSteps {
     544,  598,   658,   724,   796,   876,   963,   1060,  1166,  1282,  1411,  1552,  1707,  1878, 2066,
     2272, 2499,  2749,  3024,  3327,  3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845, 8630,
     9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
+constexpr int lastImaStep = int(imaSteps.size()) - 1;
 constexpr std::array<int, 8> imaIndexSteps {-1, -1, -1, -1, 2, 4, 6, 8};
 
 constexpr std::array<int, 16> microsoftAdaptation {230, 230, 230, 230, 307, 409, 512, 614,
@@ -60,7 +62,7 @@ struct ImaChannel {
         if (nibble & 1)
             difference += step >> 2;
         predicted = clamp16(nibble & 8 ? predicted - difference : predicted + difference);
-        index = std::clamp(index + imaIndexSteps[std::size_t(nibble & 7)], 0, int(imaSteps.size()) - 1);
+        index = std::clamp(index + imaIndexSteps[std::size_t(nibble & 7)], 0, lastImaStep);
         return qint16(predicted);
     }
 };
@@ -77,7 +79,7 @@ void decodeIma(const AdpcmLayout &layout, QByteArrayView block, QByteArray &fram
         std::min<qsizetype>(layout.framesPerBlock, 1 + (block.size() - groupBytes) / groupBytes * 8);
     frames.resize(frameCount * channels * 2);
     for (int channel = 0; channel < channels; ++channel) {
-        ImaChannel decoder {le16At(block, 4 * channel), std::min<int>(quint8(block[4 * channel + 2]), 88)};
+        ImaChannel decoder {le16At(block, 4 * channel), std::min(int(quint8(block[4 * channel + 2])), lastImaStep)};
         put(frames, channel, qint16(decoder.predicted));
         for (qsizetype frame = 1; frame < frameCount; ++frame) {
             const qsizetype group = (frame - 1) / 8;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
