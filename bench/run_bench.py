@@ -192,7 +192,7 @@ def start_sound_server(folder):
     env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder, XDG_RUNTIME_DIR=folder)
     address = f"unix:{folder}/pulse/native"
     server = subprocess.Popen(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
-                               "--disallow-module-loading", "-L", "module-null-sink sink_name=bench rate=22050 channels=1",
+                               "--disallow-module-loading", "-L", "module-null-sink sink_name=bench channels=1",
                                "-L", "module-native-protocol-unix"], env=env, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL)
     for _ in range(200):

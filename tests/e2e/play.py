@@ -6,9 +6,9 @@ import math
 import sys
 
 from harness import (
-    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, NO_ALSA_DEVICE, SCREEN_SIZE, TITLE, WindowManager, XServer, forward_arrow,
-    all_windows, answer, check, click, frame_geometry, geometry, main, move_on, page_title, poll, press_return_in,
-    require_tools, run, visible_windows, wait_gone, wait_window,
+    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, NO_ALSA_DEVICE, SCREEN_SIZE, TITLE, WindowManager, XServer,
+    forward_arrow, all_windows, answer, check, click, frame_geometry, geometry, main, move_on, page_title, poll,
+    press_return_in, require_tools, run, visible_windows, wait_gone, wait_window,
 )
 
 

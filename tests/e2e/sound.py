@@ -7,8 +7,8 @@ import sys
 
 from harness import (
     CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, forward_arrow, TITLE, PipeWireServer,
-    Recording, SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in, require_tools,
-    result_title, visible_titles, visible_windows, wait_gone, wait_window,
+    Recording, SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in,
+    require_tools, result_title, visible_titles, visible_windows, wait_gone, wait_window,
 )
 
 

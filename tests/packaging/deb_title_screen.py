@@ -16,7 +16,8 @@ from pathlib import Path
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "e2e"))
 from harness import (  # noqa: E402
-    SILENT_ALSA, TITLE, Failure, XServer, check, click, control, display_env, require_tools, run, spawn, stop, wait_window,
+    SILENT_ALSA, TITLE, Failure, XServer, check, click, control, display_env, require_tools, run, spawn, stop,
+    wait_window,
 )
 
 
