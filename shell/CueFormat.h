@@ -28,6 +28,9 @@ struct CueFormat {
     }
 
     bool operator==(const CueFormat &) const = default;
+
+    // No wave file holds sound in more channels.
+    static constexpr int mostChannels = 8;
 };
 
 } // namespace pelmaroos::shell

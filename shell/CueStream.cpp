@@ -17,7 +17,6 @@ constexpr quint16 muLawTag = 7;
 // Below or above these no wave file holds sound.
 constexpr quint32 lowestRate = 1000;
 constexpr quint32 highestRate = 768000;
-constexpr int mostChannels = 8;
 
 // The samples as the file holds them, where the output can take them so.
 std::optional<CueFormat::Sample> storedSample(const WaveFormat &format)
@@ -48,7 +47,8 @@ std::unique_ptr<CueStream> CueStream::open(std::unique_ptr<QIODevice> file)
     if (!header || !header->format || header->samplesFirst || header->dataBytes == 0)
         return nullptr;
     const WaveFormat &wave = *header->format;
-    if (wave.channels == 0 || wave.channels > mostChannels || wave.rate < lowestRate || wave.rate > highestRate)
+    if (wave.channels == 0 || wave.channels > CueFormat::mostChannels || wave.rate < lowestRate ||
+        wave.rate > highestRate)
         return nullptr;
     std::optional<AdpcmLayout> adpcm = adpcmLayout(wave);
     const std::optional<CueFormat::Sample> sample = adpcm ? CueFormat::Sample::S16 : storedSample(wave);

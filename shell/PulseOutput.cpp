@@ -63,6 +63,7 @@ pa_channel_map waveChannels(int channels)
         PA_CHANNEL_POSITION_FRONT_LEFT_OF_CENTER,
         PA_CHANNEL_POSITION_FRONT_RIGHT_OF_CENTER,
     };
+    static_assert(order.size() == CueFormat::mostChannels);
     pa_channel_map map {};
     map.channels = quint8(channels);
     if (channels == 1)
