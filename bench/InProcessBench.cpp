@@ -117,8 +117,6 @@ void benchLevel()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
-        qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     shell::applyLook();

@@ -55,6 +55,7 @@ WHAT = {
     "rss_bare_text_mib": "bare window with text, peak memory (MiB)",
     "rss_ratio": "game / bare window, memory",
     "rss_ratio_text_baseline": "game / bare window with text, memory",
+    "rss_beyond_text_mib": "game's peak memory beyond the bare window with text (MiB)",
     "playcue_1s_ms": "starting a 1 s cue (ms)",
     "playcue_30s_ms": "starting a 30 s cue (ms)",
     "playcue_10min_ms": "starting a 10 min cue (ms)",
@@ -64,8 +65,9 @@ WHAT = {
 }
 # The earlier version's figures, where one is timed alongside.
 for key, what in list(WHAT.items()):
-    if key.startswith(("startup_game", "rss_game")):
-        WHAT[key.replace("_game", "_before")] = what.replace("game", "earlier game", 1)
+    if key.startswith(("startup_game", "rss_game")) or key == "rss_beyond_text_mib":
+        WHAT[key.replace("_game", "_before").replace("rss_beyond", "rss_before_beyond")] = what.replace(
+            "game", "earlier game", 1)
     elif "_ratio" in key and key.endswith("text_baseline"):
         WHAT[key.replace("text_baseline", "before_text_baseline")] = what.replace("game", "earlier game", 1)
     elif key.endswith("_ms") and not key.startswith("startup_bare"):
@@ -88,6 +90,11 @@ class Figure:
         pairs = [a / b for a, b in zip(numerator_samples, denominator_samples)]
         return Figure(pairs, numerator.median / denominator.median,
                       numerator.too_wide or denominator.too_wide)
+
+    @staticmethod
+    def difference(minuend, subtrahend, minuend_samples, subtrahend_samples):
+        pairs = [a - b for a, b in zip(minuend_samples, subtrahend_samples)]
+        return Figure(pairs, minuend.median - subtrahend.median, minuend.too_wide or subtrahend.too_wide)
 
     def as_json(self):
         return {"median": self.median, "min": self.min, "max": self.max, "spread": self.spread,
@@ -141,6 +148,11 @@ def compare(results, prefix, suffix, samples, unit_suffix):
         results[f"{prefix}_before{suffix}{unit_suffix}"] = figures["before"]
         results[f"{prefix}_ratio{suffix}_before_text_baseline"] = Figure.ratio(
             figures["before"], figures["text"], samples["before"], samples["text"])
+    # Memory beyond the text window depends less on the installed fonts, which both windows map, than the ratio.
+    if prefix == "rss":
+        for name, key in (("game", "rss_beyond_text_mib"), ("before", "rss_before_beyond_text_mib")):
+            if name in figures:
+                results[key] = Figure.difference(figures[name], figures["text"], samples[name], samples["text"])
 
 
 def start_xvfb():
@@ -158,8 +170,8 @@ def start_xvfb():
 
 
 def start_session_bus():
-    """A private D-Bus session bus, as a desktop always has. Without one, SDL and Qt each start dbus-launch
-    on every run under X, which no player's desktop does, and leave a bus daemon behind."""
+    """A private D-Bus session bus, as a desktop always has. Without one, Qt starts dbus-launch on every run
+    under X, which no player's desktop does, and leaves a bus daemon behind."""
     if not shutil.which("dbus-daemon"):
         return None, None
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
@@ -170,6 +182,26 @@ def start_session_bus():
 def package_version(package):
     result = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", package], capture_output=True, text=True)
     return result.stdout.split("+")[0] if result.returncode == 0 else "unknown"
+
+
+def start_sound_server(folder):
+    """A PulseAudio of the bench's own, as a desktop runs one, whose one sink, a null sink, plays to nobody: the
+    game plays its theme through it, and the baselines run beside it. The address, or None without one."""
+    if not shutil.which("pulseaudio"):
+        return None, None
+    env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder, XDG_RUNTIME_DIR=folder)
+    address = f"unix:{folder}/pulse/native"
+    server = subprocess.Popen(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
+                               "--disallow-module-loading", "-L", "module-null-sink sink_name=bench channels=1",
+                               "-L", "module-native-protocol-unix"], env=env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    for _ in range(200):
+        if subprocess.run(["pactl", "--server", address, "info"], capture_output=True).returncode == 0:
+            return server, address
+        time.sleep(0.1)
+    server.terminate()
+    server.wait()
+    return None, None
 
 
 def machine():
@@ -184,7 +216,7 @@ def machine():
         with open("/etc/debian_version") as version:
             debian = f", Debian {version.read().strip()}"
     return (f"{model}, {os.cpu_count()} cores, {platform.system()} {platform.release()}{debian}, "
-            f"Qt {package_version('libqt6core6')}, SDL {package_version('libsdl2-2.0-0')}, SDL's dummy audio driver")
+            f"Qt {package_version('libqt6core6')}, PulseAudio {package_version('pulseaudio')}")
 
 
 def verdict(key, figure):
@@ -238,12 +270,14 @@ def print_tables(results, header):
               f"| {goal} |")
 
 
-def measure(build, bus_address, earlier):
+def measure(build, bus_address, sound_address, earlier):
     """Every figure, by key."""
     bench = os.path.join(build, "bench")
-    env = dict(os.environ, SDL_AUDIODRIVER="dummy", QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=tempfile.mkdtemp())
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=tempfile.mkdtemp())
     if bus_address:
         env["DBUS_SESSION_BUS_ADDRESS"] = bus_address
+    if sound_address:
+        env["PULSE_SERVER"] = sound_address
     timed = dict(env, LD_PRELOAD=os.path.abspath(os.path.join(bench, "libbench_paint_probe.so")))
     bare = [os.path.join(bench, "bench_bare_window")]
     programs = {"bare": bare, "text": bare + ["--text"], "game": [os.path.join(build, "bin", "Pelmaroos Trivia!")]}
@@ -283,15 +317,19 @@ def main():
     earlier = sys.argv[3] if len(sys.argv) > 3 else None
     load_before = os.getloadavg()[0]
     bus, bus_address = start_session_bus()
+    sound, sound_address = start_sound_server(tempfile.mkdtemp())
     try:
-        results = measure(build, bus_address, earlier)
+        results = measure(build, bus_address, sound_address, earlier)
     finally:
-        if bus:
-            bus.terminate()
-            bus.wait()
+        for process in (bus, sound):
+            if process:
+                process.terminate()
+                process.wait()
 
     load_after = os.getloadavg()[0]
     session = "a private D-Bus session bus" if bus_address else "no D-Bus session bus (dbus-daemon is missing)"
+    session += (", a private PulseAudio with a null sink" if sound_address
+                else ", no sound server (pulseaudio is missing)")
     header = (f"Measured on {datetime.date.today().isoformat()}, {machine()}, {session}; "
               f"load average {load_before:.2f} before, {load_after:.2f} after.")
     print_tables(results, header)

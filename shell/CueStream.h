@@ -2,45 +2,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/SdlAudio.h"
+#include "shell/Adpcm.h"
+#include "shell/CueFormat.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 
 #include <memory>
+#include <optional>
 
 namespace pelmaroos::shell {
 
-// One cue on its way to the device. Opening reads the wave file's header alone; the samples are read,
-// converted to the device's format and handed over in pieces as the device asks for them, so a cue of any
-// length starts at once and holds no more memory than a short one.
+// One cue on its way to the sound output. Opening reads the wave file's header alone; the samples are read
+// piece by piece as the output takes them, as the file holds them or decoded from ADPCM a block at a time,
+// so a cue of any length starts at once and holds no more memory than a short one.
 class CueStream final
 {
 public:
-    // Null when the bytes are no wave file the device can play.
-    static std::unique_ptr<CueStream> open(const SdlAudio &sdl, std::unique_ptr<QIODevice> file,
-                                           const SDL_AudioSpec &device);
-    ~CueStream();
-    CueStream(const CueStream &) = delete;
-    CueStream &operator=(const CueStream &) = delete;
+    // Null when the bytes are no wave file whose samples can be played.
+    static std::unique_ptr<CueStream> open(std::unique_ptr<QIODevice> file);
 
-    // Fills `into` with the cue's next samples in the device's format; fewer than asked only at its end.
-    int read(Uint8 *into, int length);
+    const CueFormat &format() const { return m_format; }
 
-    // Compressed samples (ADPCM, A-law, mu-law) only SDL decodes, and only whole: such a cue larger than
-    // this, as a file or once decoded, is treated as unplayable.
-    static constexpr qint64 maxDecodedBytes = 64 * 1024 * 1024;
+    // The cue's next whole frames: at most `mostBytes` of them, but at least a frame. Empty at the cue's end,
+    // also where the file turns out shorter than its header says.
+    QByteArrayView next(qint64 mostBytes);
 
 private:
-    struct Source;
-    CueStream(const SdlAudio &sdl, SDL_AudioStream *converter, std::unique_ptr<Source> source);
-    // Hands the converter the next piece of samples; false at their end.
-    bool fill();
+    CueStream(std::unique_ptr<QIODevice> file, const CueFormat &format, qint64 bytes, std::optional<AdpcmLayout> adpcm);
+    QByteArrayView nextRead(qint64 mostBytes);
+    QByteArrayView nextDecoded(qint64 mostBytes);
 
-    const SdlAudio &m_sdl;
-    SDL_AudioStream *m_converter;
-    std::unique_ptr<Source> m_source;
-    bool m_flushed = false;
+    std::unique_ptr<QIODevice> m_file;
+    CueFormat m_format;
+    // What is left of the samples' chunk in the file.
+    qint64 m_left;
+    std::optional<AdpcmLayout> m_adpcm;
+    QByteArray m_piece;
+    QByteArray m_decoded;
+    qsizetype m_decodedTaken = 0;
 };
 
 } // namespace pelmaroos::shell

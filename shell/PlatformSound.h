@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The sound service of the platform the program is built for: winmm's own call on Windows, SDL elsewhere.
+// The sound service of the platform the program is built for: winmm's own call on Windows, the
+// desktop's sound server (or ALSA) elsewhere.
 #ifdef _WIN32
 #include "shell/WinmmSound.h"
 namespace pelmaroos::shell {

@@ -3,13 +3,14 @@
 #include "shell/SoundModule.h"
 
 #include "shell/CueStream.h"
-#include "shell/SdlAudio.h"
+#include "shell/SoundOutput.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 
-#include <atomic>
-#include <cstring>
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,11 +19,6 @@
 namespace pelmaroos::shell {
 
 namespace {
-
-// The cues are 22050 Hz mono 16-bit; the device is opened in that format so they play unconverted.
-constexpr int cueRate = 22050;
-constexpr Uint8 cueChannels = 1;
-constexpr SDL_AudioFormat cueFormat = AUDIO_S16SYS;
 
 // Only a regular file is read: a FIFO or a device named like a cue would block or never end. It is opened
 // without waiting, so that a FIFO is found out rather than waited for.
@@ -41,133 +37,156 @@ std::unique_ptr<QIODevice> openCueFile(const QString &path)
     return file;
 }
 
+// The output is handed a fiftieth of a second at a time, so that the sound thread sees a new cue that soon.
+qint64 pieceBytes(const CueFormat &format)
+{
+    return std::max(1, format.rate / 50) * qint64(format.frameBytes());
+}
+
 } // namespace
 
-struct SoundModule::Device {
-    const SdlAudio *sdl = nullptr;
-    bool initialised = false;
-    SDL_AudioDeviceID id = 0;
-    SDL_AudioSpec opened {};
-    // Read and replaced only with the device locked.
+struct SoundModule::Player {
+    std::mutex lock;
+    std::condition_variable changed;
+    // Guarded by the lock: the cue handed to the sound thread to replace what plays (null: silence), not yet
+    // taken, and how many have been handed over; how many the thread has tried to start, and whether the last
+    // of them started.
+    std::unique_ptr<CueStream> next;
+    bool replaced = false;
+    quint64 handedOver = 0;
+    quint64 tried = 0;
+    bool started = false;
+    // Guarded by the lock: a cue plays on an output that took its last piece, in this format.
+    bool playing = false;
+    std::optional<CueFormat> opened;
+    bool stopping = false;
+
+    // The sound thread's own: the stream and the cue it plays.
+    std::unique_ptr<SoundOutput> output;
     std::unique_ptr<CueStream> cue;
-    std::atomic<bool> playing = false;
 
-    // Runs on SDL's audio thread.
-    static void SDLCALL feed(void *self, Uint8 *into, int length)
+    void run()
     {
-        auto &device = *static_cast<Device *>(self);
-        const int done = device.cue ? device.cue->read(into, length) : 0;
-        if (done < length) {
-            std::memset(into + done, device.opened.silence, std::size_t(length - done));
-            device.playing = false;
+        // A stream in the game's own cues' format is ready for the first of them.
+        output = openSoundOutput(CueFormat {});
+        std::unique_lock held(lock);
+        if (output)
+            opened = CueFormat {};
+        while (true) {
+            changed.wait(held, [this] { return stopping || replaced || cue; });
+            if (stopping)
+                break;
+            if (replaced)
+                startNext(held);
+            else
+                playOn(held);
         }
+        held.unlock();
+        cue.reset();
+        output.reset();
     }
 
-    // Opened at each cue if need be: a device may appear after an earlier cue found none.
-    bool open()
+    void startNext(std::unique_lock<std::mutex> &held)
     {
-        if (!sdl)
-            return false;
-        if (id != 0) {
-            if (sdl->SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED)
+        cue = std::move(next);
+        replaced = false;
+        const quint64 taken = handedOver;
+        std::optional<CueFormat> format = opened;
+        held.unlock();
+        bool plays = false;
+        if (cue)
+            plays = begin(format);
+        else if (output)
+            output->flush();
+        held.lock();
+        opened = output ? format : std::nullopt;
+        if (!plays)
+            cue.reset();
+        playing = plays;
+        tried = taken;
+        started = plays;
+        changed.notify_all();
+    }
+
+    // The new cue's first piece goes to the output that is open, with what it still held of the last cue
+    // dropped; where that fails, or the format differs, to an output opened anew: a server that went away
+    // since the last cue may be back, or no server and the sound card answer instead.
+    bool begin(std::optional<CueFormat> &format)
+    {
+        const QByteArrayView first = cue->next(pieceBytes(cue->format()));
+        if (output && format == cue->format()) {
+            output->flush();
+            if (first.isEmpty() || output->write(first))
                 return true;
-            close();
         }
-        if (!initialised) {
-            sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-            if (sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-                return false;
-            initialised = true;
-        }
-        SDL_AudioSpec wanted {};
-        wanted.freq = cueRate;
-        wanted.format = cueFormat;
-        wanted.channels = cueChannels;
-        wanted.samples = 1024;
-        wanted.callback = &Device::feed;
-        wanted.userdata = this;
-        id = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &opened, 0);
-        if (id == 0)
-            return false;
-        sdl->SDL_PauseAudioDevice(id, 0);
-        return true;
+        output.reset();
+        output = openSoundOutput(cue->format());
+        format = cue->format();
+        return output && (first.isEmpty() || output->write(first));
     }
 
-    void close()
+    void playOn(std::unique_lock<std::mutex> &held)
     {
-        if (id != 0)
-            sdl->SDL_CloseAudioDevice(id);
-        id = 0;
+        held.unlock();
+        const QByteArrayView piece = cue->next(pieceBytes(cue->format()));
+        const bool failed = !piece.isEmpty() && !output->write(piece);
+        // The cue is heard to its end before it counts as over.
+        if (piece.isEmpty())
+            output->drain();
+        held.lock();
+        if (!piece.isEmpty() && !failed)
+            return;
         cue.reset();
         playing = false;
-    }
-
-    // The cue that was playing is let go only once the device no longer reads it.
-    void replace(std::unique_ptr<CueStream> next)
-    {
-        sdl->SDL_LockAudioDevice(id);
-        cue.swap(next);
-        playing = bool(cue);
-        sdl->SDL_UnlockAudioDevice(id);
+        if (failed) {
+            output.reset();
+            opened.reset();
+        }
+        changed.notify_all();
     }
 };
 
 SoundModule::SoundModule()
-    : m_device(std::make_unique<Device>())
-    , m_opening(std::async(std::launch::async, [device = m_device.get()] {
-        device->sdl = SdlAudio::load();
-        if (!device->sdl)
-            return;
-        device->open();
-        // SDL keeps per-thread data (its error text among it) for any thread that calls it, whether the
-        // device opened or not; this thread ends here.
-        device->sdl->SDL_TLSCleanup();
-    }))
+    : m_player(std::make_unique<Player>())
+    , m_thread([player = m_player.get()] { player->run(); })
 {
 }
 
 SoundModule::~SoundModule()
 {
-    awaitOpening();
-    m_device->close();
-    if (m_device->initialised)
-        m_device->sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    {
+        const std::lock_guard held(m_player->lock);
+        m_player->stopping = true;
+    }
+    m_player->changed.notify_all();
+    m_thread.join();
 }
 
 bool SoundModule::play(const QString &path)
 {
-    awaitOpening();
-    Device &device = *m_device;
-    if (!device.open())
-        return false;
-    // A new cue replaces the one playing, and one that cannot be played leaves silence in its place.
+    // A cue that cannot be read is no cue: it silences the one playing, as any new cue does.
     std::unique_ptr<QIODevice> file = openCueFile(path);
-    std::unique_ptr<CueStream> cue = file ? CueStream::open(*device.sdl, std::move(file), device.opened) : nullptr;
-    const bool plays = bool(cue);
-    device.replace(std::move(cue));
-    return plays;
+    std::unique_ptr<CueStream> cue = file ? CueStream::open(std::move(file)) : nullptr;
+    const bool readable = bool(cue);
+    Player &player = *m_player;
+    std::unique_lock held(player.lock);
+    // An output that takes the cue playing now takes the next in its format as well: it starts without a wait.
+    const bool takenAsItStands = readable && player.playing && player.opened == cue->format();
+    player.next = std::move(cue);
+    player.replaced = true;
+    const quint64 handedOver = ++player.handedOver;
+    player.changed.notify_all();
+    if (!readable || takenAsItStands)
+        return readable;
+    player.changed.wait(held, [&player, handedOver] { return player.tried >= handedOver; });
+    return player.started;
 }
 
 void SoundModule::finishPlaying(std::chrono::milliseconds limit)
 {
-    awaitOpening();
-    const Device &device = *m_device;
-    // A device that failed to open plays nothing.
-    if (!device.playing)
-        return;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (device.playing && elapsed.elapsed() < limit.count())
-        device.sdl->SDL_Delay(10);
-    // The device still holds its last buffer after the cue has run dry.
-    const qint64 lastBufferMs = 1000 * qint64(device.opened.samples) / device.opened.freq + 10;
-    device.sdl->SDL_Delay(Uint32(qBound<qint64>(0, limit.count() - elapsed.elapsed(), lastBufferMs)));
-}
-
-void SoundModule::awaitOpening()
-{
-    if (m_opening.valid())
-        m_opening.wait();
+    Player &player = *m_player;
+    std::unique_lock held(player.lock);
+    player.changed.wait_for(held, limit, [&player] { return !player.playing && !player.replaced; });
 }
 
 } // namespace pelmaroos::shell

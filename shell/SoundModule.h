@@ -5,17 +5,18 @@
 #include "shell/SoundService.h"
 
 #include <chrono>
-#include <future>
 #include <memory>
+#include <thread>
 
 namespace pelmaroos::shell {
 
-// Our one way into the sound service: an SDL audio device, fed from the cue's file as it plays.
+// Our one way into the sound service: a thread of its own that plays each cue from its file as it is read, to
+// the desktop's sound server or, where none answers, to ALSA's default device.
 class SoundModule final : public SoundService
 {
 public:
-    // Starts loading SDL and opening the device in the background, so that the program's own start-up
-    // need not wait for either; the first cue waits for that attempt to end.
+    // Starts the sound thread, which loads the sound library and opens a stream in the cues' own format in the
+    // background, so that the program's own start-up need not wait for either.
     SoundModule();
     ~SoundModule() override;
     SoundModule(const SoundModule &) = delete;
@@ -28,11 +29,9 @@ public:
     void finishPlaying(std::chrono::milliseconds limit);
 
 private:
-    struct Device;
-    void awaitOpening();
-
-    std::unique_ptr<Device> m_device;
-    std::future<void> m_opening;
+    struct Player;
+    std::unique_ptr<Player> m_player;
+    std::thread m_thread;
 };
 
 } // namespace pelmaroos::shell

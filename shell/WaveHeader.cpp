@@ -13,6 +13,8 @@ namespace {
 constexpr quint16 extensibleTag = 0xFFFE;
 // A writer that does not know the length ahead marks the data as running to the end of the file.
 constexpr quint32 unknownLength = 0xFFFFFFFF;
+// Past the plain fields and the extension's size, more than any compressed format's table takes.
+constexpr qint64 mostFormatBytes = 18 + 1024;
 // Real files hold a handful of chunks before their samples; a file of endless tiny ones is not walked.
 constexpr int mostChunks = 256;
 
@@ -23,7 +25,9 @@ WaveFormat parseFormat(const QByteArray &body)
                        .channels = qFromLittleEndian<quint16>(at + 2),
                        .rate = qFromLittleEndian<quint32>(at + 4),
                        .bytesPerSecond = qFromLittleEndian<quint32>(at + 8),
-                       .bits = qFromLittleEndian<quint16>(at + 14)};
+                       .blockAlign = qFromLittleEndian<quint16>(at + 12),
+                       .bits = qFromLittleEndian<quint16>(at + 14),
+                       .extension = body.mid(18)};
     // The extensible format names its samples by the first two bytes of a sub-format GUID.
     if (format.tag == extensibleTag && body.size() >= 26)
         format.tag = qFromLittleEndian<quint16>(at + 24);
@@ -43,7 +47,10 @@ std::optional<WaveHeader> readWaveHeader(QIODevice &file)
     WaveHeader header;
     bool haveData = false;
     qint64 chunk = 12;
-    for (int walked = 0; walked < mostChunks && !(haveData && header.format) && file.seek(chunk); ++walked) {
+    for (int walked = 0; walked < mostChunks && !(haveData && header.format); ++walked) {
+        // A chunk's head cut short, or no head where the last chunk says the next one starts.
+        if (chunk + 8 > total || !file.seek(chunk))
+            return std::nullopt;
         const QByteArray head = file.read(8);
         if (head.size() < 8)
             return std::nullopt;
@@ -53,7 +60,7 @@ std::optional<WaveHeader> readWaveHeader(QIODevice &file)
         if (head.startsWith("fmt ")) {
             if (size < 16 || size > room)
                 return std::nullopt;
-            const QByteArray fields = file.read(std::min<qint64>(size, 26));
+            const QByteArray fields = file.read(std::min<qint64>(size, mostFormatBytes));
             if (fields.size() < 16)
                 return std::nullopt;
             header.format = parseFormat(fields);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
 
 #include <optional>
@@ -14,7 +15,11 @@ struct WaveFormat {
     quint16 channels = 0;
     quint32 rate = 0;
     quint32 bytesPerSecond = 0;
+    quint16 blockAlign = 0;
     quint16 bits = 0;
+    // What compressed formats add after the plain fields and the extension's size (samples per block, an
+    // ADPCM coefficient table), as far as the chunk and a kilobyte go.
+    QByteArray extension;
 };
 
 struct WaveHeader {

@@ -4,8 +4,11 @@
 #include "shell/CueStream.h"
 #include "shell/SoundModule.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +23,10 @@ using namespace pelmaroos::harness;
 using namespace pelmaroos::shell;
 
 namespace {
+
+constexpr int sinkRate = 22050;
+// Beyond what a cue decoded whole could take; files past it are read as they play.
+constexpr qint64 largerThanAnyBuffer = 64 * 1024 * 1024;
 
 // The parts of a wave file that can lie, each defaulting to the truth about 4410 mono 16-bit samples.
 struct Wave {
@@ -62,11 +69,29 @@ struct Wave {
     }
 };
 
-// IMA ADPCM: 1024-byte blocks of 2041 samples, four times the size once decoded; zeros are silence.
-Wave adpcm()
+// IMA ADPCM, mono: 1024-byte blocks of 2041 samples; a block whose header holds a level and whose samples
+// are all zero stays at that level.
+Wave imaAdpcm(qint16 level = 0, int blocks = 8)
 {
+    const QByteArray block = le16(quint16(level)) + QByteArray(1022, '\0');
     return {
-        .tag = 0x11, .bits = 4, .blockAlign = 1024, .fmtTail = le16(2) + le16(2041), .samples = QByteArray(8192, 0)};
+        .tag = 0x11, .bits = 4, .blockAlign = 1024, .fmtTail = le16(2) + le16(2041), .samples = block.repeated(blocks)};
+}
+
+// Microsoft ADPCM, mono, with the standard coefficient table: 256-byte blocks of 500 samples; a block that
+// starts at a level with the first predictor and whose samples are all zero stays at that level.
+Wave microsoftAdpcm(qint16 level)
+{
+    const QByteArray coefficients = le16(256) + le16(0) + le16(512) + le16(quint16(-256)) + le16(0) + le16(0) +
+                                    le16(192) + le16(64) + le16(240) + le16(0) + le16(460) + le16(quint16(-208)) +
+                                    le16(392) + le16(quint16(-232));
+    const QByteArray block =
+        QByteArray(1, '\0') + le16(16) + le16(quint16(level)) + le16(quint16(level)) + QByteArray(249, '\0');
+    return {.tag = 0x02,
+            .bits = 4,
+            .blockAlign = 256,
+            .fmtTail = le16(32) + le16(500) + le16(7) + coefficients,
+            .samples = block.repeated(88)};
 }
 
 // The process's peak of memory reserved (VmPeak) or resident (VmHWM).
@@ -94,63 +119,177 @@ std::vector<qint16> constant(std::size_t count, qint16 value)
     return std::vector<qint16>(count, value);
 }
 
+// A stream that starts on a sink that plays already loses its first few milliseconds to the server's mixing
+// (pacat's do too), so a cue whose every sample is counted leads in with a tenth of a second of silence.
+constexpr int leadIn = 2205;
+
+std::vector<qint16> samplesOf(const QByteArray &raw)
+{
+    std::vector<qint16> samples(std::size_t(raw.size()) / 2);
+    if (!samples.empty())
+        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+    return samples;
+}
+
+// Everything the reader gives of a file, with the most it held at once.
+struct Read {
+    std::vector<qint16> samples;
+    qsizetype largestPiece = 0;
+};
+
+Read readWhole(const QString &path)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return {};
+    const std::unique_ptr<CueStream> cue = CueStream::open(std::move(file));
+    if (!cue)
+        return {};
+    Read read;
+    QByteArray all;
+    for (QByteArrayView piece = cue->next(4096); !piece.isEmpty(); piece = cue->next(4096)) {
+        read.largestPiece = std::max(read.largestPiece, piece.size());
+        all.append(piece);
+    }
+    read.samples = samplesOf(all);
+    return read;
+}
+
+// A PulseAudio of the test's own, as a desktop runs one, whose one sink, a null sink at the cues' rate,
+// plays to nobody; what it plays is recorded from its monitor. A silent stream plays beside the cues: a
+// null sink alone renders ahead of the clock, and a short cue would be recorded only in part.
+class PrivateSoundServer
+{
+public:
+    bool start()
+    {
+        for (const char *tool : {"pulseaudio", "pactl", "parec", "pacat"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                return false;
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME"})
+            environment.insert(QLatin1String(variable), m_folder.path());
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        environment.insert(QStringLiteral("PULSE_SERVER"), address());
+        for (QProcess *process : {&m_server, &m_silence})
+            process->setProcessEnvironment(environment);
+        m_server.setStandardOutputFile(m_folder.filePath(QStringLiteral("server.log")));
+        m_server.setProcessChannelMode(QProcess::MergedChannels);
+        m_server.start(QStringLiteral("pulseaudio"),
+                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                        QStringLiteral("--system=false"), QStringLiteral("--disallow-module-loading"),
+                        QStringLiteral("-L"),
+                        QStringLiteral("module-null-sink sink_name=capture rate=%1 channels=1").arg(sinkRate),
+                        QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix")});
+        QProcess probe;
+        probe.setProcessEnvironment(environment);
+        const bool answers = QTest::qWaitFor(
+            [&] {
+                probe.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+                return probe.waitForFinished() && probe.exitCode() == 0;
+            },
+            20000);
+        if (!answers)
+            return false;
+        m_silence.start(QStringLiteral("pacat"),
+                        {QStringLiteral("--raw"), QStringLiteral("--latency-msec=20"), QStringLiteral("/dev/zero")});
+        return m_silence.waitForStarted();
+    }
+
+    ~PrivateSoundServer()
+    {
+        for (QProcess *process : {&m_silence, &m_server}) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+
+    QString address() const { return QStringLiteral("unix:%1/pulse/native").arg(m_folder.path()); }
+    QProcessEnvironment environment() const { return m_server.processEnvironment(); }
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_server;
+    QProcess m_silence;
+};
+
 } // namespace
 
-// The SDL sound service with SDL's own drivers: dummy (silent), disk (writes what it plays), and a driver
-// name that does not exist, for a machine without sound.
+// The sound service through a sound server of the test's own, as a desktop's: what it plays is recorded from
+// the server's sink; and the cue reader alone, for what no ear could tell apart.
 class SoundTest final : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir folder;
+    PrivateSoundServer server;
 
     QString path(const QString &name) const { return folder.filePath(name); }
 
-    static void useDriver(const char *driver) { qputenv("SDL_AUDIODRIVER", driver); }
-
-    // What SDL's disk driver was given to play by `cues` and until the last of them ended: written as fast
-    // as it can, or at the pace a sound card takes it where how much played before a later call matters.
-    enum class Pace { Fastest, RealTime };
-    std::vector<qint16> heard(const std::function<void(SoundModule &)> &cues, Pace pace = Pace::Fastest,
-                              std::chrono::milliseconds wait = 60s)
+    // ALSA's default device as a configuration file describes it: none, or one that writes what it is given.
+    // Each has a file of its own: ALSA reads a file again only when it has another name or time.
+    void useAlsa(const QString &name, const QByteArray &configuration)
     {
-        const QString output = path(QStringLiteral("played.raw"));
-        qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
-        if (pace == Pace::Fastest)
-            qputenv("SDL_DISKAUDIODELAY", "0");
-        else
-            qunsetenv("SDL_DISKAUDIODELAY");
-        useDriver("disk");
+        writeFile(path(name), configuration);
+        qputenv("ALSA_CONFIG_PATH", path(name).toLocal8Bit());
+    }
+
+    // What the server's sink played while `cues` ran and until the last of them ended, as 16-bit samples at
+    // the sink's rate.
+    std::vector<qint16> heard(const std::function<void(SoundModule &)> &cues, std::chrono::milliseconds wait = 60s)
+    {
+        const QString output = path(QStringLiteral("heard.raw"));
+        QProcess recorder;
+        recorder.setProcessEnvironment(server.environment());
+        recorder.setStandardOutputFile(output, QIODevice::Truncate);
+        recorder.start(QStringLiteral("parec"),
+                       {QStringLiteral("-d"), QStringLiteral("capture.monitor"), QStringLiteral("--format=s16le"),
+                        QStringLiteral("--rate=%1").arg(sinkRate), QStringLiteral("--channels=1"),
+                        QStringLiteral("--latency-msec=20"), QStringLiteral("--raw")});
+        const auto recorded = [&output] { return QFileInfo(output).size(); };
+        if (!QTest::qWaitFor([&] { return recorded() > 0; }, 20000))
+            return {};
         {
             SoundModule sound;
             cues(sound);
             sound.finishPlaying(wait);
         }
-        QFile played(output);
-        if (!played.open(QIODevice::ReadOnly))
+        // The monitor is a little behind the sink: a fifth of a second more is recorded.
+        const qint64 ended = recorded();
+        if (!QTest::qWaitFor([&] { return recorded() > ended + sinkRate / 5 * 2; }, 20000))
             return {};
-        const QByteArray raw = played.readAll();
-        std::vector<qint16> samples(std::size_t(raw.size()) / 2);
-        if (!samples.empty())
-            std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
-        return samples;
+        recorder.terminate();
+        recorder.waitForFinished();
+        QFile played(output);
+        return played.open(QIODevice::ReadOnly) ? samplesOf(played.readAll()) : std::vector<qint16> {};
     }
 
 private slots:
-    // `make fuzz` keeps the files the rows below write, as the fuzzer's first inputs.
-    void initTestCase() { folder.setAutoRemove(!qEnvironmentVariableIsSet("PELMAROOS_KEEP_CUE_ROWS")); }
+    void initTestCase()
+    {
+        // `make fuzz` keeps the files the rows below write, as the fuzzer's first inputs.
+        folder.setAutoRemove(!qEnvironmentVariableIsSet("PELMAROOS_KEEP_CUE_ROWS"));
+        if (!server.start())
+            QSKIP("PulseAudio and its tools (Debian's pulseaudio, pulseaudio-utils) are needed to hear the cues");
+    }
 
-    void init() { useDriver("dummy"); }
+    // Only the server plays, unless a test picks an ALSA device.
+    void init()
+    {
+        qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+        useAlsa(QStringLiteral("no-device.conf"), {});
+    }
 
     // Each row is one way a file named like a cue can lie. Whatever it is, play() comes back (a FIFO that
-    // were opened would block it for good), reserves no more memory than the cap allows, and a good cue
-    // plays after it, holding no more files open than before.
+    // were opened would block it for good), reserves no more memory than a piece of the cue, and a good cue
+    // plays after it; once the sound service has gone, no file it opened is left open.
     void everyFilePlaysOrIsRefusedSafely_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("plays");
-        const qint64 cap = CueStream::maxDecodedBytes;
         auto add = [this](const char *name, bool plays, const QByteArray &bytes) {
             writeFile(path(QLatin1String(name)), bytes);
             QTest::newRow(name) << QString::fromLatin1(name) << plays;
@@ -162,26 +301,35 @@ private slots:
         add("fmt-claims-4-gib.wav", false, Wave {.fmtSize = 0xFFFFFFF0u}.bytes());
         add("data-claims-2-gib.wav", true, Wave {.dataSize = 0x7FFFFFFFu}.bytes());
         add("no-channels.wav", false, Wave {.channels = 0}.bytes());
+        add("9-channels.wav", false, Wave {.channels = 9, .blockAlign = 18}.bytes());
         add("rate-of-one.wav", false, Wave {.rate = 1}.bytes());
-        // The slowest and fastest rates and the most channels a cue may have, and a rate just too fast.
+        // The slowest rate a cue may have, the most channels at a rate the server takes, and a rate just too
+        // fast for any.
         add("1-khz.wav", true, Wave {.rate = 1000}.bytes());
-        add("768-khz-8-channels.wav", true, Wave {.channels = 8, .rate = 768000, .blockAlign = 16}.bytes());
+        add("192-khz-8-channels.wav", true, Wave {.channels = 8, .rate = 192000, .blockAlign = 16}.bytes());
         add("768001-hz.wav", false, Wave {.rate = 768001}.bytes());
         add("mp3-tagged.wav", false, Wave {.tag = 0x55}.bytes());
-        // Decoded whole, so the samples' chunk's claim is cut to the file before the decoder reserves it,
-        // after an odd chunk's padding.
-        Wave adpcmClaims4GiB = adpcm();
+        add("64-bit-float.wav", false, Wave {.tag = 3, .bits = 64, .blockAlign = 8}.bytes());
+        add("a-law.wav", true, Wave {.tag = 6, .bits = 8, .blockAlign = 1}.bytes());
+        add("mu-law.wav", true, Wave {.tag = 7, .bits = 8, .blockAlign = 1}.bytes());
+        // ADPCM whose blocks cannot hold their own headers, or whose samples' chunk claims more than the file
+        // holds, after an odd chunk's padding.
+        add("adpcm-block-smaller-than-header.wav", false,
+            Wave {.tag = 0x11, .channels = 2, .bits = 4, .blockAlign = 4}.bytes());
+        Wave adpcmClaims4GiB = imaAdpcm();
         adpcmClaims4GiB.dataSize = 0xFFFFFFF0u;
         add("adpcm-data-claims-4-gib.wav", true,
             adpcmClaims4GiB.bytes().insert(12, QByteArray("LIST\3\0\0\0odd\0", 12)));
-        adpcm().writeSparse(path(QStringLiteral("adpcm-decodes-past-cap.wav")), (cap / (2041 * 2) + 100) * 1024);
-        QTest::newRow("adpcm-decodes-past-cap") << QStringLiteral("adpcm-decodes-past-cap.wav") << false;
-        // Samples of every width are read as they play, so a file past the cap still plays.
+        add("microsoft-adpcm-predictor-past-table.wav", true,
+            microsoftAdpcm(100).bytes().replace(12 + 8 + 50 + 8, 1, "\x07"));
+        // Samples of every width, and ADPCM, are read as they play, so a file of any size plays.
         for (const quint16 bytes : {1, 2, 3, 4}) {
-            const QString name = QStringLiteral("%1-bit-past-cap.wav").arg(bytes * 8);
-            Wave {.bits = quint16(bytes * 8), .blockAlign = bytes}.writeSparse(path(name), (cap + 3000) * bytes);
+            const QString name = QStringLiteral("%1-bit-past-64-mib.wav").arg(bytes * 8);
+            Wave {.bits = quint16(bytes * 8), .blockAlign = bytes}.writeSparse(path(name), largerThanAnyBuffer * bytes);
             QTest::newRow(qPrintable(name)) << name << true;
         }
+        imaAdpcm().writeSparse(path(QStringLiteral("adpcm-past-64-mib.wav")), largerThanAnyBuffer);
+        QTest::newRow("adpcm-past-64-mib") << QStringLiteral("adpcm-past-64-mib.wav") << true;
         QTest::newRow("missing") << QStringLiteral("missing.wav") << false;
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("folder.wav")));
         QTest::newRow("folder") << QStringLiteral("folder.wav") << false;
@@ -197,25 +345,49 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, plays);
-        SoundModule sound;
-        QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
-        const qint64 virtualBefore = peakKiB("VmPeak");
         const qsizetype descriptorsBefore = openDescriptors();
-        QCOMPARE(sound.play(path(name)), plays);
-        const qint64 reservedMiB = (peakKiB("VmPeak") - virtualBefore) / 1024;
-        QVERIFY2(reservedMiB < 512, qPrintable(QStringLiteral("reserved %1 MiB").arg(reservedMiB)));
-        QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
+        {
+            SoundModule sound;
+            QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
+            const qint64 virtualBefore = peakKiB("VmPeak");
+            QCOMPARE(sound.play(path(name)), plays);
+            const qint64 reservedMiB = (peakKiB("VmPeak") - virtualBefore) / 1024;
+            QVERIFY2(reservedMiB < 64, qPrintable(QStringLiteral("reserved %1 MiB").arg(reservedMiB)));
+            QVERIFY(sound.play(path(QStringLiteral("plain.wav"))));
+        }
         QCOMPARE(openDescriptors(), descriptorsBefore);
     }
 
+    // No server and no sound card: every cue fails, until a server answers again.
     void failsWithoutADeviceEveryTimeUntilOneTurnsUp()
     {
-        useDriver("nosuch");
+        qputenv("PULSE_SERVER", "unix:" + path(QStringLiteral("no-server")).toLocal8Bit());
         writeFile(path(QStringLiteral("cue.wav")), waveBytes(constant(100, 5)));
         SoundModule sound;
         QVERIFY(!sound.play(path(QStringLiteral("cue.wav"))));
-        useDriver("dummy");
+        QVERIFY(!sound.play(path(QStringLiteral("cue.wav"))));
+        qputenv("PULSE_SERVER", server.address().toLocal8Bit());
         QVERIFY(sound.play(path(QStringLiteral("cue.wav"))));
+    }
+
+    // With no server, the cue goes to ALSA's default device, here one that writes what it is given.
+    void withoutAServerTheDefaultDeviceIsHeard()
+    {
+        qputenv("PULSE_SERVER", "unix:" + path(QStringLiteral("no-server")).toLocal8Bit());
+        const QString written = path(QStringLiteral("alsa.raw"));
+        useAlsa(QStringLiteral("file-device.conf"), "pcm.!default { type file slave.pcm { type null } file \"" +
+                                                        written.toLocal8Bit() + "\" format raw }\n");
+        std::vector<qint16> ramp(2205);
+        std::iota(ramp.begin(), ramp.end(), qint16(1));
+        writeFile(path(QStringLiteral("ramp.wav")), waveBytes(ramp));
+        {
+            SoundModule sound;
+            QVERIFY(sound.play(path(QStringLiteral("ramp.wav"))));
+            sound.finishPlaying(60s);
+        }
+        QFile device(written);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        QCOMPARE(samplesOf(device.readAll()), ramp);
     }
 
     // A cue that cannot be played silences the one playing as well, and then nothing is left to finish. The
@@ -237,59 +409,70 @@ private slots:
         QFETCH(std::chrono::milliseconds, wait);
         constexpr std::size_t longLength = 22050 * 4;
         writeFile(path(QStringLiteral("long.wav")), waveBytes(constant(longLength, 1111)));
-        writeFile(path(QStringLiteral("short.wav")), waveBytes(constant(2205, 2222)));
+        std::vector<qint16> shortCue = constant(leadIn, 0);
+        shortCue.insert(shortCue.end(), 2205, 2222);
+        writeFile(path(QStringLiteral("short.wav")), waveBytes(shortCue));
         const std::vector<qint16> samples = heard(
             [&](SoundModule &sound) {
                 QVERIFY(sound.play(path(QStringLiteral("long.wav"))));
                 if (!next.isEmpty())
                     QCOMPARE(sound.play(path(next)), nextPlayed > 0);
             },
-            Pace::RealTime, wait);
+            wait);
         const auto longPlayed = std::size_t(std::count(samples.begin(), samples.end(), qint16(1111)));
         QCOMPARE(std::size_t(std::count(samples.begin(), samples.end(), qint16(2222))), nextPlayed);
         QVERIFY2(longPlayed < longLength / 4, qPrintable(QStringLiteral("%1 of the first cue").arg(longPlayed)));
     }
 
-    // Each format the file's samples are read in as they stand, a level of 0x1234 in the device's 16 bits
-    // (8 bits hold 0x12 of it), held for a second; a rate or channels other than the device's are
-    // converted on the way, and resampling may move the level a little and its first and last few samples,
-    // but neither loses the cue's end nor sounds anything after it.
+    // Each format a file's samples may come in, at a level of 0x1234 in 16 bits (8 bits hold 0x12 of it), held
+    // for a second or so; the server converts the samples, their rate and their channels to its sink's, which
+    // may move the level a little, but loses nothing of the cue and sounds nothing after it.
     void everySampleFormatIsHeardAsWritten_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("heardLevel");
+        QTest::addColumn<int>("heardSamples");
         auto level = [](const QByteArray &sample, Wave wave) {
             wave.samples = sample.repeated(qsizetype(wave.rate) * wave.channels);
             return wave.bytes();
         };
-        QTest::newRow("8-bit") << level("\x92", {.bits = 8, .blockAlign = 1}) << 0x1200;
-        QTest::newRow("16-bit") << level(le16(0x1234), {}) << 0x1234;
-        QTest::newRow("32-bit") << level(le32(0x12345678), {.bits = 32, .blockAlign = 4}) << 0x1234;
-        const float ratio = float(0x1234) / 32767;
+        QTest::newRow("8-bit") << level("\x92", {.bits = 8, .blockAlign = 1}) << 0x1200 << sinkRate;
+        QTest::newRow("16-bit") << level(le16(0x1234), {}) << 0x1234 << sinkRate;
+        QTest::newRow("24-bit") << level(QByteArray(1, '\x56') + le16(0x1234), {.bits = 24, .blockAlign = 3}) << 0x1234
+                                << sinkRate;
+        QTest::newRow("32-bit") << level(le32(0x12345678), {.bits = 32, .blockAlign = 4}) << 0x1234 << sinkRate;
+        const float ratio = float(0x1234) / 32768;
         quint32 floatBits = 0;
         std::memcpy(&floatBits, &ratio, 4);
-        QTest::newRow("float") << level(le32(floatBits), {.tag = 3, .bits = 32, .blockAlign = 4}) << 0x1234;
+        QTest::newRow("float") << level(le32(floatBits), {.tag = 3, .bits = 32, .blockAlign = 4}) << 0x1234 << sinkRate;
         QTest::newRow("extensible float")
             << level(le32(floatBits), {.tag = 0xFFFE,
                                        .bits = 32,
                                        .blockAlign = 4,
                                        .fmtTail = le16(22) + le16(32) + le32(4) + le16(3) + QByteArray(14, 'x')})
-            << 0x1234;
-        QTest::newRow("8 kHz") << level(le16(0x1234), {.rate = 8000}) << 0x1234;
+            << 0x1234 << sinkRate;
+        QTest::newRow("8 kHz") << level(le16(0x1234), {.rate = 8000}) << 0x1234 << sinkRate;
         QTest::newRow("44.1 kHz stereo") << level(le16(0x1234), {.channels = 2, .rate = 44100, .blockAlign = 4})
-                                         << 0x1234;
+                                         << 0x1234 << sinkRate;
+        QTest::newRow("IMA ADPCM") << imaAdpcm(0x1234, 11).bytes() << 0x1234 << 11 * 2041;
+        QTest::newRow("Microsoft ADPCM") << microsoftAdpcm(0x1234).bytes() << 0x1234 << 88 * 500;
     }
 
     void everySampleFormatIsHeardAsWritten()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, heardLevel);
+        QFETCH(int, heardSamples);
         writeFile(path(QStringLiteral("level.wav")), bytes);
         const std::vector<qint16> samples =
             heard([&](SoundModule &sound) { QVERIFY(sound.play(path(QStringLiteral("level.wav")))); });
-        const auto atLevel = std::count_if(samples.begin(), samples.end(),
-                                           [heardLevel](qint16 sample) { return std::abs(sample - heardLevel) <= 8; });
-        QVERIFY2(atLevel > 22050 - 32, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
+        // Within a percent and a half of the level, which any conversion keeps.
+        const auto atLevel = std::count_if(samples.begin(), samples.end(), [heardLevel](qint16 sample) {
+            return std::abs(sample - heardLevel) <= heardLevel / 64;
+        });
+        QVERIFY2(atLevel > heardSamples * 95 / 100, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
+        QVERIFY2(atLevel <= heardSamples + sinkRate / 100,
+                 qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
         QVERIFY(
             std::ranges::none_of(samples, [heardLevel](qint16 sample) { return std::abs(sample) > 2 * heardLevel; }));
     }
@@ -300,8 +483,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         constexpr int ramp = 11025;
-        QByteArray bits16;
-        QByteArray bits24;
+        QByteArray bits16(2 * leadIn, '\0');
+        QByteArray bits24(3 * leadIn, '\0');
         for (int level = 1; level <= ramp; ++level) {
             bits16 += le16(quint16(level));
             bits24 += QByteArray(1, '\0') + le16(quint16(level));
@@ -329,17 +512,55 @@ private slots:
                  std::ssize(ramp));
     }
 
-    // A cue larger than the game could hold is read as it plays: heard to its last second while the
-    // process's memory grows by a small part of it. 96 kHz stereo float, a hole in the file beyond the cap
-    // of what is decoded whole, then a second at a level.
-    void aCueLargerThanAnyBufferIsHeardToItsEnd()
+    // ADPCM as its two formats define it: each block's header starts it afresh; IMA's samples come in groups of
+    // eight for each channel in turn, the low half of a byte first; Microsoft's in the order of the channels,
+    // the high half first, after the header's two samples, the second first. Each expected sample was
+    // worked out by hand from the formats' tables; a block cut short gives its whole frames alone.
+    void adpcmDecodesAsItsFormatDefines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<std::vector<qint16>>("expected");
+        const QByteArray imaMono = le16(0) + QByteArray("\0\0", 2) + QByteArray("\x44\x7C\x21\x09", 4);
+        const Wave ima {.tag = 0x11, .bits = 4, .blockAlign = 8, .fmtTail = le16(2) + le16(9), .samples = imaMono};
+        QTest::newRow("IMA") << ima.bytes() << std::vector<qint16> {0, 7, 17, 5, 28, 38, 53, 46, 48};
+        Wave imaStereo = ima;
+        imaStereo.channels = 2;
+        imaStereo.blockAlign = 16;
+        imaStereo.samples = le16(0) + QByteArray("\0\0", 2) + le16(1000) + QByteArray("\0\0", 2) +
+                            QByteArray("\x44\x7C\x21\x09", 4) + QByteArray(4, '\0');
+        QTest::newRow("IMA stereo") << imaStereo.bytes()
+                                    << std::vector<qint16> {0,    1000, 7,    1000, 17,   1000, 5,    1000, 28,
+                                                            1000, 38,   1000, 53,   1000, 46,   1000, 48,   1000};
+        Wave imaCut = ima;
+        imaCut.samples.chop(2);
+        QTest::newRow("IMA cut short") << imaCut.bytes() << std::vector<qint16> {0};
+        const QByteArray microsoftMono = QByteArray("\x01", 1) + le16(16) + le16(100) + le16(50) + "\x1F\x48";
+        const Wave microsoft {
+            .tag = 0x02, .bits = 4, .blockAlign = 9, .fmtTail = le16(4) + le16(6) + le16(0), .samples = microsoftMono};
+        QTest::newRow("Microsoft") << microsoft.bytes() << std::vector<qint16> {50, 100, 166, 216, 330, 292};
+        Wave microsoftCut = microsoft;
+        microsoftCut.samples.chop(1);
+        QTest::newRow("Microsoft cut short") << microsoftCut.bytes() << std::vector<qint16> {50, 100, 166, 216};
+    }
+
+    void adpcmDecodesAsItsFormatDefines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(std::vector<qint16>, expected);
+        writeFile(path(QStringLiteral("adpcm.wav")), bytes);
+        QCOMPARE(readWhole(path(QStringLiteral("adpcm.wav"))).samples, expected);
+    }
+
+    // A cue larger than the game could hold is read as it plays, in pieces, to its last second: 96 kHz stereo
+    // float, a hole in the file past any buffer's size, then a second at a level.
+    void aCueLargerThanAnyBufferIsReadToItsEnd()
     {
         const Wave wave {.tag = 3, .channels = 2, .rate = 96000, .bits = 32, .blockAlign = 8};
         const float value = 0.25f;
         quint32 floatBits = 0;
         std::memcpy(&floatBits, &value, 4);
         const QByteArray last = le32(floatBits).repeated(96000 * 2);
-        const qint64 silence = CueStream::maxDecodedBytes + (16 << 20);
+        const qint64 silence = largerThanAnyBuffer + (16 << 20);
         const QString name = path(QStringLiteral("long-float.wav"));
         wave.writeSparse(name, silence + last.size());
         QFile file(name);
@@ -347,15 +568,19 @@ private slots:
         QCOMPARE(file.write(last), last.size());
         file.close();
 
-        const qint64 residentBefore = peakKiB("VmHWM");
-        const std::vector<qint16> samples = heard([&](SoundModule &sound) { QVERIFY(sound.play(name)); });
-        const qint64 grownMiB = (peakKiB("VmHWM") - residentBefore) / 1024;
-        QVERIFY2(grownMiB < 16, qPrintable(QStringLiteral("grew by %1 MiB").arg(grownMiB)));
-        const auto heardSilence = std::size_t(silence / 8 * 22050 / 96000);
-        QVERIFY2(samples.size() > heardSilence + 22050 * 9 / 10, qPrintable(QString::number(samples.size())));
-        const auto atLevel = std::count_if(samples.begin() + qsizetype(heardSilence), samples.end(),
-                                           [](qint16 sample) { return std::abs(sample - 8191) <= 1; });
-        QVERIFY2(atLevel > 22050 * 9 / 10, qPrintable(QStringLiteral("%1 samples at the level").arg(atLevel)));
+        auto stream = std::make_unique<QFile>(name);
+        QVERIFY(stream->open(QIODevice::ReadOnly));
+        const std::unique_ptr<CueStream> cue = CueStream::open(std::move(stream));
+        QVERIFY(cue);
+        qint64 total = 0;
+        QByteArray end;
+        for (QByteArrayView piece = cue->next(4096); !piece.isEmpty(); piece = cue->next(4096)) {
+            QVERIFY(piece.size() <= 4096);
+            total += piece.size();
+            end = piece.last(8).toByteArray();
+        }
+        QCOMPARE(total, silence + last.size());
+        QCOMPARE(end, le32(floatBits).repeated(2));
     }
 };
 

@@ -7,14 +7,14 @@
 # already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make python3 python3-pil qt6-base-dev libxcb1-dev libsdl2-dev)
+packages=(cmake ninja-build g++ make python3 python3-pil qt6-base-dev libxcb1-dev libpulse-dev libasound2-dev)
 case "${1:-}" in
 test)
     packages+=(
         xvfb xauth xdotool x11-utils imagemagick wmctrl openbox strace fonts-dejavu-core
         desktop-file-utils appstream dpkg-dev file lintian dbus-x11 dbus-daemon
         pulseaudio pulseaudio-utils python3-numpy dbus at-spi2-core python3-pyatspi
-        kwin-x11 kwin-style-breeze fluxbox
+        kwin-x11 kwin-style-breeze fluxbox pipewire pipewire-pulse wireplumber
     )
     ;;
 windows)
@@ -24,7 +24,8 @@ windows)
     )
     ;;
 format) packages+=(clang-format) ;;
-fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+# The distribution's own clang, and the sanitizer and libFuzzer runtimes of that version.
+fuzz) packages+=(clang libclang-rt-dev) ;;
 esac
 
 missing=()

@@ -89,7 +89,7 @@ def play(app, level, total):
 def read(program, workspace):
     global pyatspi, GLib
     with XServer(), AccessibilityBus(workspace) as bus, \
-            Game(program, workspace, audio_driver="dummy", extra_env=bus.game_env) as game:
+            Game(program, workspace, extra_env=bus.game_env) as game:
         import pyatspi  # joins the session bus the test has just started
         from gi.repository import GLib
         app = poll("the game on the accessibility bus", lambda: next(

@@ -28,6 +28,10 @@ TWIPS_PER_PIXEL = 15
 SCREEN_SIZE = (1280, 1024)
 CUES = tuple((Path(__file__).resolve().parents[2] / "sounds" / "cues.txt").read_text().split())
 APPLICATION_FOLDER = "Pelmaroos Spiel ÄÖü"
+# A game without a sound server of the test's own hears none, and plays to an ALSA device that takes its cues
+# and plays them to nobody; NO_ALSA_DEVICE is a configuration that has no device at all.
+SILENT_ALSA = Path(__file__).resolve().with_name("silent-alsa.conf")
+NO_ALSA_DEVICE = "/dev/null"
 
 @functools.cache
 def layout():
@@ -392,9 +396,9 @@ def totals_plan(total, seed):
 
 class Game:
     """The built program and its cues copied into a folder with a blank and non-ASCII letters, started with
-    another working directory, silent unless told which sound driver to use."""
+    another working directory, silent unless told which sound server to play to."""
 
-    def __init__(self, program, workspace, with_cues=True, command_prefix=(), audio_driver="dummy", extra_env=None,
+    def __init__(self, program, workspace, with_cues=True, command_prefix=(), sound_server=None, extra_env=None,
                  arguments=()):
         source = Path(program).parent
         self.workspace = Path(workspace)
@@ -416,15 +420,18 @@ class Game:
         self.home.mkdir()
         self.log = self.workspace / "program.log"
         self.command = [*command_prefix, str(self.program), *arguments]
-        self.audio_driver = audio_driver
+        self.sound_server = sound_server
         self.extra_env = extra_env or {}
         self.process = None
 
     def __enter__(self):
         self.env = {key: value for key, value in display_env.items()
-                    if not key.startswith(("QT_", "SDL_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
-        self.env.update(QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER=self.audio_driver,
-                        XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home), LANG="C.UTF-8")
+                    if not key.startswith(("QT_", "PULSE_", "ALSA_", "XDG_", "WAYLAND", "DBUS_SESSION"))}
+        # With a server of the test's own, a cue it cannot play is not played elsewhere either.
+        sound = ({"PULSE_SERVER": self.sound_server.address, "ALSA_CONFIG_PATH": NO_ALSA_DEVICE} if self.sound_server
+                 else {"PULSE_SERVER": f"unix:{self.workspace}/no-sound-server", "ALSA_CONFIG_PATH": str(SILENT_ALSA)})
+        self.env.update(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.runtime), HOME=str(self.home),
+                        LANG="C.UTF-8", **sound)
         self.env.update(self.extra_env)
         self.env = {key: value for key, value in self.env.items() if value is not None}  # None: left out
         with open(self.log, "wb") as log:
@@ -530,6 +537,50 @@ class SoundServer:
 
     def __exit__(self, *exc):
         stop(self.process)
+
+
+class PipeWireServer:
+    """PipeWire of the test's own, headless, serving the PulseAudio protocol through pipewire-pulse, with
+    WirePlumber on a session bus of its own (it ends without one); its one sink, a null sink that a
+    configuration fragment makes, plays to nobody. The same face as SoundServer's, for Recording and Game."""
+
+    SINK = f"""context.objects = [
+    {{ factory = adapter
+      args = {{ factory.name = support.null-audio-sink node.name = "capture" media.class = "Audio/Sink"
+               audio.position = [ MONO ] audio.rate = {RATE} }} }}
+]
+"""
+
+    def __init__(self, workspace):
+        self.folder = Path(workspace) / "pipewire"
+        runtime = self.folder / "runtime"
+        runtime.mkdir(parents=True, mode=0o700)
+        fragments = self.folder / "config" / "pipewire" / "pipewire.conf.d"
+        fragments.mkdir(parents=True)
+        (fragments / "capture.conf").write_text(self.SINK)
+        self.address = f"unix:{runtime}/pulse/native"
+        alien = ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER")
+        self.env = {key: value for key, value in os.environ.items() if key not in alien}
+        self.env.update(HOME=str(self.folder), XDG_CONFIG_HOME=str(self.folder / "config"),
+                        XDG_RUNTIME_DIR=str(runtime), PULSE_SERVER=self.address,
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={runtime}/bus")
+        self.processes = []
+
+    def __enter__(self):
+        log = open(self.folder / "server.log", "ab")
+        self.processes.append(spawn(["dbus-daemon", "--session", "--nofork", "--address",
+                                     self.env["DBUS_SESSION_BUS_ADDRESS"]], env=self.env, stdout=log, stderr=log))
+        poll("the session bus", lambda: Path(self.env["DBUS_SESSION_BUS_ADDRESS"].split("=", 1)[1]).exists())
+        for program in ("pipewire", "wireplumber", "pipewire-pulse"):
+            self.processes.append(spawn([program], env=self.env, stdout=log, stderr=log))
+        # Streams go to the default sink, which WirePlumber names once it has found the null sink.
+        poll("the sound server to take clients with its sink", lambda: "Default Sink: capture" in subprocess.run(
+            ["pactl", "info"], env=self.env, capture_output=True, text=True).stdout, timeout=20)
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            stop(process)
 
 
 class Recording:

@@ -21,7 +21,6 @@ def free_display():
 def run_without_display(program, display, session):
     env = {key: value for key, value in os.environ.items()
            if not key.startswith(("QT_", "WAYLAND", "XDG_SESSION")) and key != "DISPLAY"}
-    env["SDL_AUDIODRIVER"] = "dummy"
     if session is not None:
         env["XDG_SESSION_TYPE"] = session
     if display is not None:

@@ -23,7 +23,7 @@ from harness import (
 # What the program may open by name besides its own file and its nine cues, and why:
 # /usr /lib /lib64  libraries, Qt's plugins, fonts, icons, themes, X11 locale and keyboard data
 # /etc              the system's configuration: ld.so.cache, fontconfig, locale.alias, machine-id
-# /proc /sys        what the C library, Qt and SDL learn about the process and the machine
+# /proc /sys        what the C library, Qt and the sound libraries learn about the process and the machine
 # /dev              devices, not files on a disk: /dev/null, /dev/urandom, and the shared memory (/dev/shm) or
 #                   graphics devices (/dev/dri) an X or GL library may open for writing
 # /var/cache/fontconfig/  the system's font cache, built when fonts are installed, read only
@@ -87,7 +87,7 @@ def path_of(arguments, result_rest, call):
     return str(Path(unescape(directory.group(1))) / path) if directory else path
 
 
-def findings(log, allowed_files, runtime_folder, x_socket, session_bus):
+def findings(log, allowed_files, runtime_folder, x_socket, session_bus, sound_server=None):
     """What the traced process did beyond reading the system's files and the allowed ones, one line each,
     and the allowed exceptions it made use of."""
     found, allowed = [], []
@@ -101,8 +101,8 @@ def findings(log, allowed_files, runtime_folder, x_socket, session_bus):
             peer = unescape(peer.group(1)) if peer else arguments
             # The X server's socket is the one peer, and the session bus: the address the test gave has nothing
             # behind it, as on a desktop whose bus Qt asks whether a screen reader runs, or the display's bus. The
-            # name service and the system's bus only answer.
-            peers = (x_socket, session_bus, *NAME_SERVICE, *SYSTEM_BUS)
+            # name service and the system's bus only answer. So does the sound server, where one answers.
+            peers = (x_socket, session_bus, sound_server, *NAME_SERVICE, *SYSTEM_BUS)
             (allowed if call == "connect" and peer in peers else found).append(f"{call} to {peer} = {result}{rest}")
             continue
         path = path_of(arguments, rest, call)
@@ -186,7 +186,7 @@ def nothing_written(program, workspace, bare=False, display_bus=False):
         unset = None if display_bus else ""
         session = {"XDG_RUNTIME_DIR": unset, "DBUS_SESSION_BUS_ADDRESS": unset, "TMPDIR": str(workspace / "tmp")}
     with XServer() as server, (bus_on_display(workspace) if display_bus else contextlib.nullcontext()) as bus, \
-            Game(program, workspace, audio_driver="dummy", command_prefix=(*STRACE, "-o", str(log)),
+            Game(program, workspace, command_prefix=(*STRACE, "-o", str(log)),
                  extra_env=session) as game:
         title = wait_window(TITLE, timeout=30)
         click(title, CONTINUE)
@@ -213,8 +213,12 @@ def nothing_written(program, workspace, bare=False, display_bus=False):
     cue_files = {str(game.folder / f"{name}.wav") for name in CUES}
     # The tests' own font configuration, which ctest hands the game, is read as the system's would be.
     test_fonts = {os.environ["FONTCONFIG_FILE"]} if "FONTCONFIG_FILE" in os.environ else set()
-    found, allowed = findings(log, cue_files | test_fonts | {str(game.program)}, str(game.runtime),
-                              f"/tmp/.X11-unix/X{display_number}", bus or session_bus)
+    # The sound server the game is pointed at, and the ALSA configuration it is given, as a desktop's.
+    sound_server = game.env["PULSE_SERVER"].removeprefix("unix:")
+    alsa_configuration = {game.env["ALSA_CONFIG_PATH"]}
+    found, allowed = findings(log, cue_files | test_fonts | alsa_configuration | {str(game.program)},
+                              str(game.runtime), f"/tmp/.X11-unix/X{display_number}", bus or session_bus,
+                              sound_server)
     print("Allowed and seen:\n  " + "\n  ".join(sorted(set(allowed))))
     traced = [(call, path_of(arguments, rest, call), result) for call, arguments, result, rest in calls(log)]
     elsewhere = str(game.working_directory) + "/"

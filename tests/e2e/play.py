@@ -7,9 +7,9 @@ import math
 import sys
 
 from harness import (
-    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, SCREEN_SIZE, TITLE, WINDOW_MANAGERS, WindowManager, XServer,
-    forward_arrow, all_windows, answer, check, click, frame_geometry, geometry, main, move_on, page_title, poll, press_return_in,
-    require_tools, run, visible_windows, wait_gone, wait_window,
+    CONTINUE, EXIT, Game, HELP, LEVEL_BUTTONS, MENU, NO_ALSA_DEVICE, SCREEN_SIZE, TITLE, WINDOW_MANAGERS,
+    WindowManager, XServer, forward_arrow, all_windows, answer, check, click, frame_geometry, geometry, main,
+    move_on, page_title, poll, press_return_in, require_tools, run, visible_windows, wait_gone, wait_window,
 )
 
 
@@ -86,18 +86,22 @@ def centred_under(manager, program, workspace):
 
 
 def no_sound(program, workspace):
-    """Without the wave files, and again with a sound library that lacks every call (an empty libSDL2 first
-    on the library path), the player is told at each cue, and the game goes on to its end."""
+    """Without the wave files; with a sound library that lacks every call (an empty libpulse-simple first on
+    the library path) and no ALSA device; and with no sound server and no ALSA device: the player is told at
+    each cue, and the game goes on to its end."""
     warning = "Pelmaroos"
 
     def dismiss_warning():
         press_return_in(wait_window(warning))
         wait_gone(warning)
 
-    empty_sdl = workspace / "empty-sdl"
-    empty_sdl.mkdir()
-    run("cc", "-shared", "-o", str(empty_sdl / "libSDL2-2.0.so.0"), "-x", "c", "/dev/null")
-    silent = {"no-cues": {"with_cues": False}, "no-sdl": {"extra_env": {"LD_LIBRARY_PATH": str(empty_sdl)}}}
+    empty_pulse = workspace / "empty-pulse"
+    empty_pulse.mkdir()
+    run("cc", "-shared", "-o", str(empty_pulse / "libpulse-simple.so.0"), "-x", "c", "/dev/null")
+    no_device = {"ALSA_CONFIG_PATH": NO_ALSA_DEVICE}
+    silent = {"no-cues": {"with_cues": False},
+              "no-libpulse-calls": {"extra_env": {"LD_LIBRARY_PATH": str(empty_pulse), **no_device}},
+              "no-server-no-device": {"extra_env": no_device}}
     with XServer():
         for name, options in silent.items():
             (workspace / name).mkdir()

@@ -1,11 +1,14 @@
 # SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 # SPDX-License-Identifier: MIT
-"""The game heard through a sound server of its own, as a player hears it: python3 sound.py heard PROGRAM."""
+"""The game heard through a sound server of its own, as a player hears it: python3 sound.py SCENARIO PROGRAM,
+SCENARIO being heard (PulseAudio, which goes away and comes back mid-game) or heard-through-pipewire."""
+
+import sys
 
 from harness import (
-    CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, forward_arrow, TITLE, Recording,
-    SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in, require_tools,
-    result_title, visible_titles, visible_windows, wait_gone, wait_window,
+    CONTINUE, Game, LEVEL_BUTTONS, MENU, PIECE, RATE, RESULT_GO_ON, RESULT_QUIT, forward_arrow, TITLE, PipeWireServer,
+    Recording, SoundServer, XServer, check, click, cue_samples, main, move_on, page_title, press_return_in,
+    require_tools, result_title, visible_titles, visible_windows, wait_gone, wait_window,
 )
 
 
@@ -23,7 +26,7 @@ def heard(program, workspace):
     theme, bad, stupid, doh = (cue_samples(program, name) for name in ("theme", "bad", "stupid", "doh"))
     with XServer(), SoundServer(workspace) as server:
         with Recording(server, workspace / "before.raw") as recording, \
-                Game(program, workspace, audio_driver="pulseaudio", extra_env={"PULSE_SERVER": server.address}) as game:
+                Game(program, workspace, sound_server=server) as game:
             title = wait_window(TITLE, timeout=20)
             recording.wait_for("theme.wav", theme)
             check(visible_windows(TITLE), "the title screen went before its theme was heard")
@@ -62,7 +65,30 @@ def heard(program, workspace):
                 check(abs(recording.samples(end + RATE // 10)).max() < 30, "something was heard after the farewell")
 
 
+def heard_through_pipewire(program, workspace):
+    """The theme as the title screen comes up, a result cue that cuts it off, and the farewell to its end, heard
+    through PipeWire as a desktop of today runs it."""
+    theme, bad, doh = (cue_samples(program, name) for name in ("theme", "bad", "doh"))
+    with XServer(), PipeWireServer(workspace) as server, Recording(server, workspace / "heard.raw") as recording, \
+            Game(program, workspace, sound_server=server) as game:
+        title = wait_window(TITLE, timeout=20)
+        recording.wait_for("theme.wav", theme)
+        click(title, CONTINUE)
+        click(move_on(TITLE, MENU), LEVEL_BUTTONS["Easy"])
+        result = to_result("Easy")
+        bad_at = recording.wait_for("bad.wav", bad)
+        cut = recording.where_in(theme, bad_at - PIECE - RATE // 20, backwards=True)
+        check(cut is not None and cut < len(theme) - RATE, "bad.wav did not cut the theme off")
+        click(result, RESULT_QUIT["Easy"])
+        doh_at = recording.wait_for("doh.wav", doh)
+        check(game.wait_exit() == 0, f"the program ended with status {game.process.returncode}")
+        recording.wait_length(doh_at + len(doh) + RATE)
+        check(recording.find_end(doh, doh_at) is not None, "the farewell was cut short")
+
+
 if __name__ == "__main__":
     require_tools("Xvfb", "xdotool", "xwininfo", "pulseaudio", "pactl", "parec", modules=("numpy",),
                   needed_by="the sound test")
-    main({"heard": heard})
+    if sys.argv[1] == "heard-through-pipewire":
+        require_tools("pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", needed_by="the PipeWire test")
+    main({"heard": heard, "heard-through-pipewire": heard_through_pipewire})

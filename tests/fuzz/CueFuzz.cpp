@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 // libFuzzer's entry: the bytes of a file named like a cue, taken as the sound service takes a file, its
-// header walked and its samples read and converted to the device's format, to their end.
+// header walked and its samples read, or decoded from ADPCM, to their end in the pieces the output takes.
 #include "shell/CueStream.h"
 
 #include <QBuffer>
@@ -10,25 +10,19 @@
 #include <cstdlib>
 
 using pelmaroos::shell::CueStream;
-using pelmaroos::shell::SdlAudio;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const SdlAudio *const sdl = SdlAudio::load();
-    if (!sdl)
-        std::abort();
-    SDL_AudioSpec device {};
-    device.freq = 22050;
-    device.format = AUDIO_S16SYS;
-    device.channels = 1;
-    device.samples = 1024;
     auto file = std::make_unique<QBuffer>();
     file->setData(reinterpret_cast<const char *>(data), qsizetype(size));
     file->open(QIODevice::ReadOnly);
-    const std::unique_ptr<CueStream> cue = CueStream::open(*sdl, std::move(file), device);
+    const std::unique_ptr<CueStream> cue = CueStream::open(std::move(file));
     if (!cue)
         return 0;
-    Uint8 buffer[2048];
-    while (cue->read(buffer, sizeof buffer) == sizeof buffer) { }
+    const qint64 frame = cue->format().frameBytes();
+    for (QByteArrayView piece = cue->next(441 * frame); !piece.isEmpty(); piece = cue->next(441 * frame)) {
+        if (piece.size() % frame != 0)
+            std::abort();
+    }
     return 0;
 }
