@@ -12,10 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <numeric>
 
+#include <sys/prctl.h>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -155,6 +157,12 @@ Read readWhole(const QString &path)
     return read;
 }
 
+// A process the test starts is killed when the test ends, even by a crash.
+void endsWithTheTest(QProcess &process)
+{
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
 // A PulseAudio of the test's own, as a desktop runs one, whose one sink, a null sink at the cues' rate,
 // plays to nobody; what it plays is recorded from its monitor. A silent stream plays beside the cues: a
 // null sink alone renders ahead of the clock, and a short cue would be recorded only in part.
@@ -173,8 +181,10 @@ public:
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         environment.insert(QStringLiteral("PULSE_SERVER"), address());
-        for (QProcess *process : {&m_server, &m_silence})
+        for (QProcess *process : {&m_server, &m_silence}) {
             process->setProcessEnvironment(environment);
+            endsWithTheTest(*process);
+        }
         m_server.setStandardOutputFile(m_folder.filePath(QStringLiteral("server.log")));
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.start(QStringLiteral("pulseaudio"),
@@ -244,6 +254,7 @@ private:
         const QString output = path(QStringLiteral("heard.raw"));
         QProcess recorder;
         recorder.setProcessEnvironment(server.environment());
+        endsWithTheTest(recorder);
         recorder.setStandardOutputFile(output, QIODevice::Truncate);
         recorder.start(QStringLiteral("parec"),
                        {QStringLiteral("-d"), QStringLiteral("capture.monitor"), QStringLiteral("--format=s16le"),
