@@ -10,8 +10,8 @@
 
 namespace pelmaroos::shell {
 
-// Our one way into the sound service: a thread of its own that plays each cue from its file as it is read, to
-// the desktop's sound server or, where none answers, to ALSA's default device.
+// The sound service on Linux (Windows has winmm's, WinmmSound): a thread of its own that plays each cue from its
+// file as it is read, to the desktop's sound server or, where none answers, to ALSA's default device.
 class SoundModule final : public SoundService
 {
 public:
