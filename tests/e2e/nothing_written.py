@@ -222,11 +222,13 @@ def nothing_written(program, workspace, bare=False, display_bus=False):
     print("Allowed and seen:\n  " + "\n  ".join(sorted(set(allowed))))
     traced = [(call, path_of(arguments, rest, call), result) for call, arguments, result, rest in calls(log)]
     elsewhere = str(game.working_directory) + "/"
-    # Before the program's first own font, Qt has fontconfig look for ":/non-existent", a name relative to the
-    # working directory that finds nothing: fontconfig makes room for a program's fonts only as it adds one.
-    room_for_fonts = elsewhere + ":/non-existent"
-    looked_elsewhere = [f"{call} {path}" for call, path, result in traced if (path or "").startswith(elsewhere)
-                        and not (path == room_for_fonts and result is not None and result < 0)]
+    # Qt gives the fonts the program carries in memory names that begin with ":" (":qmemoryfonts/0" in Qt 6.8),
+    # and before the first of them has fontconfig add ":/non-existent" to make room for a program's fonts.
+    # Fontconfig and FreeType look such a name up relative to the working directory and find nothing there.
+    def qt_font_name(path, result):
+        return path.startswith(elsewhere + ":") and result is not None and result < 0
+    looked_elsewhere = [f"{call} {path}" for call, path, result in traced
+                        if (path or "").startswith(elsewhere) and not qt_font_name(path, result)]
     check(not found, "the program went beyond reading:\n  " + "\n  ".join(sorted(set(found))))
     check(not display_bus or f"connect to {bus} = 0" in allowed, "the program did not reach the display's bus")
     check(not looked_elsewhere,
