@@ -105,14 +105,14 @@ std::unique_ptr<SoundOutput> openPulseOutput(const CueFormat &format)
     const PulseSimple *pulse = pulseSimple();
     if (!pulse)
         return nullptr;
-    const pa_sample_spec spec {pulseSample(format.sample), quint32(format.rate), quint8(format.channels)};
+    const pa_sample_spec sampleSpec {pulseSample(format.sample), quint32(format.rate), quint8(format.channels)};
     const pa_channel_map channels = waveChannels(format.channels);
     // A short queue, so that a cue that replaces another is heard at once.
     const auto queued = quint32(qint64(format.rate) * queuedMilliseconds / 1000 * format.frameBytes());
     const auto serverChooses = quint32(-1);
     const pa_buffer_attr buffer {serverChooses, queued, serverChooses, serverChooses, serverChooses};
     pa_simple *stream = pulse->pa_simple_new(nullptr, "Pelmaroos Trivia", PA_STREAM_PLAYBACK, nullptr, "Sound cue",
-                                             &spec, &channels, &buffer, nullptr);
+                                             &sampleSpec, &channels, &buffer, nullptr);
     if (!stream)
         return nullptr;
     return std::make_unique<PulseOutput>(*pulse, stream);
