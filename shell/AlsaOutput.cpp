@@ -12,12 +12,18 @@ namespace {
 
 #define PELMAROOS_ALSA_CALLS(call)                                                                                     \
     call(snd_pcm_open) call(snd_pcm_set_params) call(snd_pcm_writei) call(snd_pcm_recover) call(snd_pcm_drop)          \
-        call(snd_pcm_prepare) call(snd_pcm_drain) call(snd_pcm_close)
+        call(snd_pcm_prepare) call(snd_pcm_drain) call(snd_pcm_close) call(snd_lib_error_set_handler)
 
 struct Alsa {
 #define PELMAROOS_ALSA_MEMBER(name) decltype(&::name) name = nullptr;
     PELMAROOS_ALSA_CALLS(PELMAROOS_ALSA_MEMBER)
 };
+
+// ALSA reports every failure on the error output, a missing device among them; the game says nothing there and
+// warns in its own box instead.
+void ignoreAlsaError(const char *, int, const char *, int, const char *, ...)
+{
+}
 
 const Alsa *alsa()
 {
@@ -27,7 +33,10 @@ const Alsa *alsa()
         bool complete = library != nullptr;
 #define PELMAROOS_ALSA_LOOK_UP(name) complete = complete && lookUpCall(library, #name, calls.name);
         PELMAROOS_ALSA_CALLS(PELMAROOS_ALSA_LOOK_UP)
-        return complete ? &calls : nullptr;
+        if (!complete)
+            return nullptr;
+        calls.snd_lib_error_set_handler(ignoreAlsaError);
+        return &calls;
     }();
     return loaded;
 }

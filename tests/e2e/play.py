@@ -88,7 +88,7 @@ def centred_under(manager, program, workspace):
 def no_sound(program, workspace):
     """Without the wave files; with a sound library that lacks every call (an empty libpulse-simple first on
     the library path) and no ALSA device; and with no sound server and no ALSA device: the player is told at
-    each cue, and the game goes on to its end."""
+    each cue, in a box and nowhere else, and the game goes on to its end."""
     warning = "Pelmaroos"
 
     def dismiss_warning():
@@ -111,6 +111,8 @@ def no_sound(program, workspace):
                 click(move_on(TITLE, MENU), EXIT)
                 dismiss_warning()  # doh.wav
                 check(game.wait_exit() == 0, f"{name}: the program ended with status {game.process.returncode}, not 0")
+                said = game.log.read_text(errors="replace").strip()
+                check(not said, f"{name}: the program said on its output, where the player is told in boxes:\n{said}")
 
 
 SCENARIOS = {
