@@ -5,8 +5,8 @@
 #include "screens/Layouts.h"
 #include "screens/Pictures.h"
 #include "shell/LevelMenu.h"
-#include "shell/Look.h"
 #include "shell/StartUpAndExit.h"
+#include "shell/forms/Look.h"
 
 #include <QFontMetrics>
 

@@ -4,7 +4,7 @@
 
 #include "quiz/QuestionPages.h"
 #include "results/ResultScreens.h"
-#include "shell/Runtime.h"
+#include "shell/forms/Runtime.h"
 
 #include <future>
 

@@ -4,19 +4,19 @@
 
 #include "app/Game.h"
 #include "screens/Pictures.h"
-#include "shell/Look.h"
-#include "shell/PictureAccessibility.h"
-#include "shell/Pixels.h"
-#include "shell/PlatformSound.h"
-#include "shell/QtMessageBox.h"
-#include "shell/WindowAccessibility.h"
+#include "shell/controls/PictureAccessibility.h"
+#include "shell/controls/Pixels.h"
+#include "shell/forms/Look.h"
+#include "shell/forms/QtMessageBox.h"
+#include "shell/forms/WindowAccessibility.h"
+#include "shell/sound/PlatformSound.h"
 
 #include <QApplication>
 
 #ifndef _WIN32
-#include "app/BareSession.h"
 #include "app/CharacterType.h"
-#include "app/Display.h"
+#include "shell/x11/BareSession.h"
+#include "shell/x11/Display.h"
 #endif
 
 using namespace std::chrono_literals;
@@ -26,10 +26,10 @@ namespace pelmaroos::app {
 int runProgram(int argc, char *argv[], const QString &cueFolder, const std::function<void(Game &)> &beforeStart)
 {
 #ifndef _WIN32
-    const DisplayCheck display;
+    const shell::DisplayCheck display;
     if (!display.passed())
         return 1;
-    settleBareSession(display.connection());
+    shell::settleBareSession(display.connection());
     useUtf8CharacterType();
 #endif
     // Created first, so that the sound device opens while the toolkit starts.

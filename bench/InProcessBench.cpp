@@ -4,9 +4,9 @@
 #include "harness/GamePlayer.h"
 #include "harness/WaveFile.h"
 #include "screens/Pictures.h"
-#include "shell/Look.h"
-#include "shell/QtMessageBox.h"
-#include "shell/SoundModule.h"
+#include "shell/forms/Look.h"
+#include "shell/forms/QtMessageBox.h"
+#include "shell/sound/SoundModule.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 
 #include "quiz/AnswerKey.h"
 #include "quiz/PageMoves.h"
-#include "shell/OptionButton.h"
+#include "shell/controls/OptionButton.h"
 
 #include <QTest>
 

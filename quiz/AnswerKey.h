@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/ScreenName.h"
-#include "shell/TruthValue.h"
+#include "shell/controls/TruthValue.h"
+#include "shell/forms/ScreenName.h"
 
 #include <array>
 

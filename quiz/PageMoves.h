@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/ScreenName.h"
+#include "shell/forms/ScreenName.h"
 
 #include <array>
 

@@ -4,10 +4,10 @@
 
 #include "quiz/PageMoves.h"
 #include "screens/QuestionPageTable.h"
-#include "shell/Conversions.h"
-#include "shell/Runtime.h"
-#include "shell/ScreenViews.h"
 #include "shell/StartUpAndExit.h"
+#include "shell/forms/Conversions.h"
+#include "shell/forms/Runtime.h"
+#include "shell/forms/ScreenViews.h"
 
 namespace pelmaroos::quiz {
 

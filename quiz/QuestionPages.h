@@ -3,7 +3,7 @@
 #pragma once
 
 #include "quiz/AnswerKey.h"
-#include "shell/ScreenBehaviour.h"
+#include "shell/forms/ScreenBehaviour.h"
 
 #include <cstdint>
 

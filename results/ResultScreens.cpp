@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "results/ResultScreens.h"
 
-#include "shell/Conversions.h"
-#include "shell/Runtime.h"
-#include "shell/ScreenViews.h"
 #include "shell/SoundCues.h"
 #include "shell/StartUpAndExit.h"
+#include "shell/forms/Conversions.h"
+#include "shell/forms/Runtime.h"
+#include "shell/forms/ScreenViews.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "screens/Layouts.h"
 #include "screens/LayoutsOfEachKind.h"
 #include "screens/Pictures.h"
-#include "shell/ScreenViews.h"
+#include "shell/forms/ScreenViews.h"
 
 namespace pelmaroos::screens {
 

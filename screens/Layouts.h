@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/FormDescription.h"
-#include "shell/ScreenName.h"
+#include "shell/forms/FormDescription.h"
+#include "shell/forms/ScreenName.h"
 
 namespace pelmaroos::screens {
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/FormDescription.h"
-#include "shell/ScreenName.h"
+#include "shell/forms/FormDescription.h"
+#include "shell/forms/ScreenName.h"
 
 // The layouts behind layoutOf, one kind of screen each; used inside this folder only.
 namespace pelmaroos::screens {

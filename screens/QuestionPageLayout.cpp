@@ -3,7 +3,7 @@
 #include "screens/LayoutsOfEachKind.h"
 #include "screens/Pictures.h"
 #include "screens/QuestionPageTable.h"
-#include "shell/ScreenViews.h"
+#include "shell/forms/ScreenViews.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/LayoutsOfEachKind.h"
 #include "screens/Pictures.h"
-#include "shell/ScreenViews.h"
+#include "shell/forms/ScreenViews.h"
 
 namespace pelmaroos::screens {
 

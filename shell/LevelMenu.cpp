@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "shell/LevelMenu.h"
 
-#include "shell/MessageBox.h"
-#include "shell/Runtime.h"
-#include "shell/ScreenViews.h"
 #include "shell/StartUpAndExit.h"
+#include "shell/forms/MessageBox.h"
+#include "shell/forms/Runtime.h"
+#include "shell/forms/ScreenViews.h"
 
 namespace pelmaroos::shell {
 

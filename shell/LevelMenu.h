@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/ScreenBehaviour.h"
+#include "shell/forms/ScreenBehaviour.h"
 
 namespace pelmaroos::shell {
 

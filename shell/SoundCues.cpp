@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/SoundCues.h"
 
-#include "shell/Runtime.h"
+#include "shell/forms/Runtime.h"
 
 namespace pelmaroos::shell {
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/StartUpAndExit.h"
 
-#include "shell/Runtime.h"
-#include "shell/ScreenViews.h"
 #include "shell/SoundCues.h"
+#include "shell/forms/Runtime.h"
+#include "shell/forms/ScreenViews.h"
 
 namespace pelmaroos::shell {
 

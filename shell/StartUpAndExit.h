@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/ScreenBehaviour.h"
-#include "shell/ScreenName.h"
+#include "shell/forms/ScreenBehaviour.h"
+#include "shell/forms/ScreenName.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/MessageBox.h"
-#include "shell/SoundService.h"
+#include "shell/forms/MessageBox.h"
+#include "shell/sound/SoundService.h"
 
 #include <QStringList>
 

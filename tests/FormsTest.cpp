@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "screens/Pictures.h"
-#include "shell/OptionButton.h"
-#include "shell/Picture.h"
-#include "shell/Pixels.h"
-#include "shell/ScreenRegistry.h"
-#include "shell/ViewSlot.h"
+#include "shell/controls/OptionButton.h"
+#include "shell/controls/Picture.h"
+#include "shell/controls/Pixels.h"
+#include "shell/forms/ScreenRegistry.h"
+#include "shell/forms/ViewSlot.h"
 
 #include <QApplication>
 #include <QLabel>

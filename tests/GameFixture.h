@@ -5,7 +5,7 @@
 #include "Fakes.h"
 #include "app/Game.h"
 #include "harness/GamePlayer.h"
-#include "shell/ScreenViews.h"
+#include "shell/forms/ScreenViews.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

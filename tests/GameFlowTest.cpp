@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "GameFixture.h"
-#include "shell/Look.h"
-#include "shell/Picture.h"
+#include "shell/controls/Picture.h"
+#include "shell/forms/Look.h"
 
 #include <QApplication>
 #include <QCloseEvent>

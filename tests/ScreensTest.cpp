@@ -3,12 +3,12 @@
 #include "GameFixture.h"
 #include "screens/Layouts.h"
 #include "screens/Pictures.h"
-#include "shell/Form.h"
-#include "shell/Look.h"
-#include "shell/Picture.h"
-#include "shell/PictureAccessibility.h"
-#include "shell/Pixels.h"
-#include "shell/QtMessageBox.h"
+#include "shell/controls/Picture.h"
+#include "shell/controls/PictureAccessibility.h"
+#include "shell/controls/Pixels.h"
+#include "shell/forms/Form.h"
+#include "shell/forms/Look.h"
+#include "shell/forms/QtMessageBox.h"
 
 #include <QAccessible>
 #include <QApplication>

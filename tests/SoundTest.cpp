@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
 #include "harness/WaveFile.h"
-#include "shell/CueStream.h"
-#include "shell/SoundModule.h"
+#include "shell/sound/CueStream.h"
+#include "shell/sound/SoundModule.h"
 
 #include <QBuffer>
 #include <QDir>

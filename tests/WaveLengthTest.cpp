@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Pelmaroos Trivia developers
 // SPDX-License-Identifier: MIT
-#include "shell/WaveLength.h"
+#include "shell/sound/WaveLength.h"
 #include "harness/WaveFile.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer's entry: the bytes of a file named like a cue, taken as the sound service takes a file, its
 // header walked and its samples read, or decoded from ADPCM, to their end in the pieces the output takes.
-#include "shell/CueStream.h"
+#include "shell/sound/CueStream.h"
 
 #include <QBuffer>
 
