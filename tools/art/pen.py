@@ -12,7 +12,7 @@ from .palette import CLEAR, INK
 from .shapes import ellipse
 
 # The face the program carries, so that the pictures' lettering is the same whatever the system has.
-FONT_BOLD = Path(__file__).resolve().parents[2] / 'shell' / 'fonts' / 'LiberationSans-Bold.ttf'
+FONT_BOLD = Path(__file__).resolve().parents[2] / 'shell' / 'forms' / 'fonts' / 'LiberationSans-Bold.ttf'
 
 
 def load_font(px):
