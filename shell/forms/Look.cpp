@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QDirIterator>
-#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -30,10 +30,12 @@ QString screenFamily;
 void useCarriedFonts()
 {
     registerFontResources();
-    // Handed over as data: given the resource's name, fontconfig would also look for it as a file.
+    // Handed over as data (given the resource's name, fontconfig would also look for it as a file), read
+    // where the program file holds it, stored uncompressed for that: a copy would cost half a megabyte.
     for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();) {
-        QFile face(fonts.next());
-        const int id = face.open(QIODevice::ReadOnly) ? QFontDatabase::addApplicationFontFromData(face.readAll()) : -1;
+        const QResource face(fonts.next());
+        const int id = QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(face.data()), face.size()));
         if (id >= 0 && screenFamily.isEmpty())
             screenFamily = QFontDatabase::applicationFontFamilies(id).value(0);
     }
