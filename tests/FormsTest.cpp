@@ -8,12 +8,14 @@
 #include "shell/forms/ViewSlot.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +23,22 @@
 using namespace pelmaroos::shell;
 
 namespace {
+
+// How many whole pages under a picture's pixels are in the process's memory.
+int residentPages(const QImage &picture)
+{
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr first = (quintptr(picture.constBits()) + page - 1) / page;
+    const quintptr end = (quintptr(picture.constBits()) + quintptr(picture.sizeInBytes())) / page;
+    QFile map(QStringLiteral("/proc/self/pagemap"));
+    if (end <= first || !map.open(QIODevice::ReadOnly) || !map.seek(qint64(first * sizeof(quint64))))
+        return -1;
+    const QByteArray entries = map.read(qint64((end - first) * sizeof(quint64)));
+    int resident = 0;
+    for (qsizetype at = 0; at + qsizetype(sizeof(quint64)) <= entries.size(); at += sizeof(quint64))
+        resident += int(qFromLittleEndian<quint64>(entries.constData() + at) >> 63);
+    return resident;
+}
 
 // The small screens' view, filled from their description as the real screens' views are.
 struct TestView {
@@ -225,6 +243,25 @@ private slots:
         QCOMPARE(clicked.count(), 1);
         QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(10, 10));
         QCOMPARE(clicked.count(), 1);
+    }
+
+    // Once its screen is gone, a picture's pixels leave the process's memory and come back unchanged when it is
+    // drawn again; pixels copied to the heap are left alone.
+    void aPictureGoneHandsItsPixelsBackUnchanged()
+    {
+        const QImage stored = pixelsImage(pelmaroos::screens::pictures::titleLeft);
+        const QImage copy = stored.copy();
+        auto picture = std::make_unique<Picture>(pelmaroos::screens::pictures::titleLeft, nullptr);
+        picture->grab();
+        const int drawn = residentPages(stored);
+        if (drawn < 0)
+            QSKIP("This system does not say which pages are in memory.");
+        QVERIFY(drawn > 0);
+        picture.reset();
+        QCOMPARE(residentPages(stored), 0);
+        releasePixels(copy);
+        QCOMPARE(stored, copy);
+        QVERIFY(residentPages(stored) > 0);
     }
 
     // A procedure bound to another control than its name says is a fault in the game's tables: loading

@@ -34,6 +34,12 @@ Picture::Picture(const QString &resource, QWidget *parent)
 {
 }
 
+// The title screen's pictures are the largest, and shown only once.
+Picture::~Picture()
+{
+    releasePixels(m_picture);
+}
+
 QSize Picture::pictureSize() const
 {
     return m_picture.deviceIndependentSize().toSize();

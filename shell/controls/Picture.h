@@ -14,6 +14,7 @@ class Picture final : public QLabel
 
 public:
     explicit Picture(const QString &resource, QWidget *parent);
+    ~Picture() override;
 
     // Whether anything reacts to a click: a picture nothing listens to is only decoration.
     bool isClickable() const;

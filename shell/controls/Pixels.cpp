@@ -7,6 +7,12 @@
 #include <QResource>
 #include <QtEndian>
 
+#ifdef Q_OS_LINUX
+#include <dlfcn.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace pelmaroos::shell {
 
 namespace {
@@ -53,6 +59,24 @@ QImage pixelsImage(const QString &resource)
         image.setColorTable(colourTable);
     }
     return image;
+}
+
+void releasePixels(const QImage &picture)
+{
+#ifdef Q_OS_LINUX
+    const uchar *pixels = picture.constBits();
+    Dl_info file {};
+    // Pixels copied to the heap are not the program file's: handing those back would wipe them.
+    if (!pixels || dladdr(pixels, &file) == 0)
+        return;
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr first = (quintptr(pixels) + page - 1) / page * page;
+    const quintptr end = (quintptr(pixels) + quintptr(picture.sizeInBytes())) / page * page;
+    if (end > first)
+        madvise(reinterpret_cast<void *>(first), end - first, MADV_DONTNEED);
+#else
+    Q_UNUSED(picture);
+#endif
 }
 
 QIcon pixelsIcon(const QString &resource)
