@@ -6,7 +6,8 @@
 #include "quiz/PageMoves.h"
 #include "shell/controls/OptionButton.h"
 
-#include <QTest>
+#include <QApplication>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -52,7 +53,25 @@ void GamePlayer::click(ScreenName name, const QString &control)
     QWidget *widget = screen(name).window().findChild<QWidget *>(control);
     if (!widget || !widget->isVisible())
         qFatal("%s is not there to click", qPrintable(where));
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+    press(*widget);
+}
+
+// As the system delivers a click: the control, or the nearest around it that takes focus on a click, takes
+// the focus, then the button goes down and up over the control.
+void GamePlayer::press(QWidget &control)
+{
+    for (QWidget *taker = &control; taker; taker = taker->isWindow() ? nullptr : taker->parentWidget()) {
+        if (taker->isEnabled() && (taker->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            taker->setFocus(Qt::MouseFocusReason);
+            break;
+        }
+    }
+    const QPointF at(5, 5);
+    const QPointF global = control.mapToGlobal(at);
+    QMouseEvent down(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &up);
 }
 
 void GamePlayer::choose(ScreenName page, int question, int option)

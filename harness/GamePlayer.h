@@ -38,6 +38,7 @@ public:
 
 private:
     QStringList screensWhere(bool (shell::Screen::*test)() const);
+    static void press(QWidget &control);
 
     app::Game &m_game;
 };
