@@ -7,7 +7,7 @@
 # already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make python3 python3-pil qt6-base-dev libxcb1-dev libpulse-dev libasound2-dev)
+packages=(cmake ninja-build g++ make python3 python3-pil qt6-base-dev libxcb1-dev libfontconfig-dev libpulse-dev libasound2-dev)
 case "${1:-}" in
 test)
     packages+=(

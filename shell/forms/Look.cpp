@@ -2,43 +2,25 @@
 // SPDX-License-Identifier: MIT
 #include "shell/forms/Look.h"
 
+#include "shell/forms/CarriedFonts.h"
+
 #include <QApplication>
-#include <QDirIterator>
-#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
-#include <QResource>
 #include <QStyleFactory>
 #include <QStyleOption>
-
-// Resources compiled into a static library must be registered by name, outside any namespace.
-static void registerFontResources()
-{
-    Q_INIT_RESOURCE(fonts);
-}
 
 namespace pelmaroos::shell {
 
 namespace {
 
-// The face the screens and boxes are drawn in. The program carries it among its resources, so that the
-// screens, laid out for "MS Sans Serif", are drawn alike on every system, whatever version of the face or
-// stand-in for it the system has.
+// The face the screens and boxes are drawn in.
 QString screenFamily;
 
-void useCarriedFonts()
+void drawInCarriedFonts()
 {
-    registerFontResources();
-    // Handed over as data (given the resource's name, fontconfig would also look for it as a file), read
-    // where the program file holds it, stored uncompressed for that: a copy would cost half a megabyte.
-    for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();) {
-        const QResource face(fonts.next());
-        const int id = QFontDatabase::addApplicationFontFromData(
-            QByteArray::fromRawData(reinterpret_cast<const char *>(face.data()), face.size()));
-        if (id >= 0 && screenFamily.isEmpty())
-            screenFamily = QFontDatabase::applicationFontFamilies(id).value(0);
-    }
+    screenFamily = useCarriedFonts();
     QFont boxes = QApplication::font();
     boxes.setFamilies({screenFamily});
     QApplication::setFont(boxes);
@@ -115,7 +97,7 @@ void applyLook()
     // One style everywhere, so every caption measures the same on every desktop.
     QApplication::setStyle(new FlatStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
-    useCarriedFonts();
+    drawInCarriedFonts();
 }
 
 QColor resolve(const Colour &colour)
