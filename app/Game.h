@@ -6,7 +6,6 @@
 #include "results/ResultScreens.h"
 #include "shell/forms/Runtime.h"
 
-#include <future>
 
 namespace pelmaroos::app {
 
@@ -29,7 +28,6 @@ private:
     shell::Runtime m_runtime;
     quiz::QuestionPages m_questionPages;
     results::ResultScreens m_resultScreens;
-    std::future<void> m_fonts;
 };
 
 } // namespace pelmaroos::app
