@@ -36,7 +36,7 @@ BUDGETS = {
     "playcue_10min_ms": ("<", 1.0),
     "page_flip_ms": ("<", 2.0),
     "level_ms": ("<", 20.0),
-    "rss_ratio_text_baseline": ("<=", 1.25),
+    "rss_ratio_text_baseline": ("<=", 1.20),
 }
 
 WHAT = {
