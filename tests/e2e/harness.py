@@ -227,6 +227,16 @@ class WindowManager:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
             poll(f"{self.name} to manage the screen", lambda: subprocess.run(
                 ["wmctrl", "-m"], env=display_env, capture_output=True).returncode == 0, timeout=20)
+            # A manager may say so before it frames windows (kwin loads its decorations after): a window of the
+            # test's own, framed, shows it ready. It is gone before the watch on the windows starts.
+            probe = spawn(["xev", "-name", "pelmaroos-probe"], env=display_env, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+            try:
+                poll(f"{self.name} to frame a window", lambda: any(
+                    framed(window) for window in run("xdotool", "search", "--name", "^pelmaroos-probe$",
+                                                     check_status=False).split()), timeout=20)
+            finally:
+                stop(probe)
             # xev reports each window made, moved, shown and hidden on the screen: a frame, once there is one.
             self.events = tempfile.TemporaryFile("w+")
             self.processes.append(spawn(["xev", "-root", "-event", "substructure", "-event", "property"],
@@ -332,6 +342,11 @@ def frame_geometry(window):
     left, right, top, bottom = map(int, extents)
     x, y, width, height = geometry(window)
     return x - left, y - top, width + left + right, height + top + bottom
+
+
+def framed(window):
+    frame = frame_geometry(window)
+    return frame is not None and frame[3] > geometry(window)[3]
 
 
 def point(window, twips_x, twips_y):
@@ -571,7 +586,10 @@ class PipeWireServer:
         self.processes.append(spawn(["dbus-daemon", "--session", "--nofork", "--address",
                                      self.env["DBUS_SESSION_BUS_ADDRESS"]], env=self.env, stdout=log, stderr=log))
         poll("the session bus", lambda: Path(self.env["DBUS_SESSION_BUS_ADDRESS"].split("=", 1)[1]).exists())
-        for program in ("pipewire", "wireplumber", "pipewire-pulse"):
+        self.processes.append(spawn(["pipewire"], env=self.env, stdout=log, stderr=log))
+        # Its clients are started once it answers: WirePlumber ends when it finds no PipeWire.
+        poll("PipeWire", lambda: (Path(self.env["XDG_RUNTIME_DIR"]) / "pipewire-0").exists(), timeout=20)
+        for program in ("wireplumber", "pipewire-pulse"):
             self.processes.append(spawn([program], env=self.env, stdout=log, stderr=log))
         # Streams go to the default sink, which WirePlumber names once it has found the null sink.
         poll("the sound server to take clients with its sink", lambda: "Default Sink: capture" in subprocess.run(
