@@ -37,7 +37,10 @@ constexpr char renderingRules[] = R"(<?xml version="1.0"?>
 void useOwnFontList()
 {
     FcConfig *own = FcConfigCreate();
-    if (own && FcConfigParseAndLoadFromMemory(own, reinterpret_cast<const FcChar8 *>(renderingRules), FcTrue) &&
+    if (!own)
+        return;
+    // The current configuration holds a reference of its own.
+    if (FcConfigParseAndLoadFromMemory(own, reinterpret_cast<const FcChar8 *>(renderingRules), FcTrue) &&
         FcConfigBuildFonts(own))
         FcConfigSetCurrent(own);
     FcConfigDestroy(own);
