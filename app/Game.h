@@ -6,7 +6,6 @@
 #include "results/ResultScreens.h"
 #include "shell/forms/Runtime.h"
 
-
 namespace pelmaroos::app {
 
 // The whole game: fifteen screens with their layouts and event procedures, over the given message
