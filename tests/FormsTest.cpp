@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <functional>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -271,20 +273,40 @@ private slots:
         registry->define(ScreenName::Medium1, layout(),
                          bindProcedures<TestView>(
                              *this, {.clicks = {{"Medium1_Label1_Click", &TestView::Command1, [](FormsTest &) {}}}}));
+        QVERIFY(saidStopping([this] {
+                    registry->screen(ScreenName::Medium1).window();
+                }).contains("Medium1_Label1_Click is not bound to the control it names"));
+    }
+
+    // So is asking a screen for controls of another kind than it has.
+    void aViewOfAnotherKindStopsTheProgram()
+    {
+        struct OtherView {
+            QLabel *Label9 = nullptr;
+        };
+        QVERIFY(saidStopping([this] {
+                    registry->screen(ScreenName::PreMain).view<OtherView>();
+                }).contains("PreMain has no view of that kind"));
+    }
+
+private:
+    // What the program said as it stopped, running what in a process of its own; nothing if it did not stop.
+    static QByteArray saidStopping(const std::function<void()> &what)
+    {
         QTemporaryFile said;
-        QVERIFY(said.open());
+        if (!said.open())
+            return {};
         const pid_t child = fork();
         if (child == 0) {
             dup2(said.handle(), STDOUT_FILENO);
             dup2(said.handle(), STDERR_FILENO);
-            registry->screen(ScreenName::Medium1).window();
+            what();
             _exit(0);
         }
         int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status));
-        QVERIFY(said.seek(0));
-        QVERIFY(said.readAll().contains("Medium1_Label1_Click is not bound to the control it names"));
+        if (waitpid(child, &status, 0) != child || !WIFSIGNALED(status) || !said.seek(0))
+            return {};
+        return said.readAll();
     }
 };
 
