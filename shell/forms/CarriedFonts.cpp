@@ -62,7 +62,8 @@ QString useCarriedFonts()
         const QResource face(fonts.next());
         const int id = QFontDatabase::addApplicationFontFromData(
             QByteArray::fromRawData(reinterpret_cast<const char *>(face.data()), face.size()));
-        if (id >= 0 && family.isEmpty())
+        // Both faces, regular and bold, are of the one family.
+        if (id >= 0)
             family = QFontDatabase::applicationFontFamilies(id).value(0);
     }
     return family;
