@@ -391,6 +391,23 @@ private slots:
         }
     }
 
+    // Assistive tools are offered a press on exactly the pictures a click reaches: the arrows, not the art.
+    void aPictureOffersAPressWhereAClickReachesIt()
+    {
+        const auto offersPress = [](Picture *picture) {
+            return QAccessible::queryAccessibleInterface(picture)->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction());
+        };
+        GameFixture game;
+        game.start();
+        const QList<Picture *> art = game.screen(ScreenName::PreMain).window().findChildren<Picture *>();
+        QVERIFY(!art.isEmpty());
+        for (Picture *picture : art)
+            QCOMPARE(offersPress(picture), picture->isClickable());
+        game.openLevel(Level::Easy);
+        QVERIFY(offersPress(game.page(ScreenName::Easy1).forwardArrow));
+    }
+
     // What a mouse cannot reach, an assistive tool's press cannot either: the arrows of a hidden page do nothing.
     void aHiddenArrowCannotBePressed()
     {
