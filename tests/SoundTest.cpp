@@ -542,6 +542,11 @@ private slots:
         QTest::newRow("IMA stereo") << imaStereo.bytes()
                                     << std::vector<qint16> {0,    1000, 7,    1000, 17,   1000, 5,    1000, 28,
                                                             1000, 38,   1000, 53,   1000, 46,   1000, 48,   1000};
+        Wave imaHeadersOnly = ima;
+        imaHeadersOnly.blockAlign = 4;
+        imaHeadersOnly.fmtTail = le16(2) + le16(1);
+        imaHeadersOnly.samples = le16(1234) + QByteArray("\0\0", 2) + le16(-5) + QByteArray("\0\0", 2);
+        QTest::newRow("IMA, blocks of a header alone") << imaHeadersOnly.bytes() << std::vector<qint16> {1234, -5};
         Wave imaCut = ima;
         imaCut.samples.chop(2);
         QTest::newRow("IMA cut short") << imaCut.bytes() << std::vector<qint16> {0};
