@@ -333,6 +333,10 @@ private slots:
             adpcmClaims4GiB.bytes().insert(12, QByteArray("LIST\3\0\0\0odd\0", 12)));
         add("microsoft-adpcm-predictor-past-table.wav", true,
             microsoftAdpcm(100).bytes().replace(12 + 8 + 50 + 8, 1, "\x07"));
+        // A file of endless tiny chunks is not walked: 256 chunks at most, the format's and the samples' included.
+        const QByteArray tiny = QByteArray("junk") + le32(0);
+        add("254-chunks-first.wav", true, Wave {}.bytes().insert(12, tiny.repeated(254)));
+        add("255-chunks-first.wav", false, Wave {}.bytes().insert(12, tiny.repeated(255)));
         // Samples of every width, and ADPCM, are read as they play, so a file of any size plays.
         for (const quint16 bytes : {1, 2, 3, 4}) {
             const QString name = QStringLiteral("%1-bit-past-64-mib.wav").arg(bytes * 8);
