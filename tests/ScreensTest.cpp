@@ -13,7 +13,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -226,18 +225,6 @@ private slots:
     // What no screen shows: every control's rectangle, hidden ones and those on a background of their own
     // colour included, outlined in a colour of its kind.
     void everyControlIsWhereApproved_data() { addScreenRows(); }
-
-    // The program's font list holds the faces it carries alone: the system's fonts are neither read nor drawn.
-    void theFontListIsTheCarriedFacesAlone()
-    {
-        QStringList families = QFontDatabase::families();
-        // The toolkit's own names for its generic families, which stand for the faces listed.
-        families.removeIf([](const QString &family) {
-            return QStringList {QStringLiteral("Monospace"), QStringLiteral("Sans Serif"), QStringLiteral("Serif")}
-                .contains(family);
-        });
-        QCOMPARE(families, QStringList {QStringLiteral("Liberation Sans")});
-    }
 
     void everyControlIsWhereApproved()
     {
