@@ -211,12 +211,10 @@ def nothing_written(program, workspace, bare=False, display_bus=False):
         display_number = server.display.lstrip(":")
 
     cue_files = {str(game.folder / f"{name}.wav") for name in CUES}
-    # The tests' own font configuration, which ctest hands the game, is read as the system's would be.
-    test_fonts = {os.environ["FONTCONFIG_FILE"]} if "FONTCONFIG_FILE" in os.environ else set()
     # The sound server the game is pointed at, and the ALSA configuration it is given, as a desktop's.
     sound_server = game.env["PULSE_SERVER"].removeprefix("unix:")
     alsa_configuration = {game.env["ALSA_CONFIG_PATH"]}
-    found, allowed = findings(log, cue_files | test_fonts | alsa_configuration | {str(game.program)},
+    found, allowed = findings(log, cue_files | alsa_configuration | {str(game.program)},
                               str(game.runtime), f"/tmp/.X11-unix/X{display_number}", bus or session_bus,
                               sound_server)
     print("Allowed and seen:\n  " + "\n  ".join(sorted(set(allowed))))
