@@ -4,6 +4,7 @@
 #include "shell/controls/OptionButton.h"
 #include "shell/controls/Picture.h"
 #include "shell/controls/Pixels.h"
+#include "shell/forms/Conversions.h"
 #include "shell/forms/ScreenRegistry.h"
 #include "shell/forms/ViewSlot.h"
 
@@ -287,6 +288,17 @@ private slots:
         QVERIFY(saidStopping([this] {
                     registry->screen(ScreenName::PreMain).view<OtherView>();
                 }).contains("PreMain has no view of that kind"));
+    }
+
+    // Text read as a number, as the screens' counts are; text that is none stops the program with the
+    // run-time error it names.
+    void textIsReadAsANumberOrStopsTheProgram()
+    {
+        QCOMPARE(textToNumber(QStringLiteral(" 12 ")), 12.0);
+        QCOMPARE(textToNumber(numberToText(std::int16_t(-7))), -7.0);
+        QVERIFY(saidStopping([] {
+                    textToNumber(QStringLiteral("twelve"));
+                }).contains("Run-time error '13': Type mismatch (\"twelve\" is not a number)"));
     }
 
 private:
